@@ -1,0 +1,30 @@
+// Where the memory slots and preferences persist: a small key/value store shared by every instance
+// on the machine. Windows keeps it in the registry; Linux in per-user files.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class SettingsValueKind { Binary, Text };
+
+// An open key. Writes and reads report failure by result; nothing throws.
+class SettingsKey {
+public:
+    virtual ~SettingsKey() = default;
+    virtual bool write(std::string_view name, SettingsValueKind kind,
+                       std::span<const unsigned char> bytes) = 0;
+    virtual std::optional<std::vector<unsigned char>> read(std::string_view name) = 0;
+};
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // Opens the key, creating it if needed; null when that fails.
+    virtual std::unique_ptr<SettingsKey> openForWriting(std::string_view key) = 0;
+    // Opens an existing key; null when it does not exist or cannot be read.
+    virtual std::unique_ptr<SettingsKey> openForReading(std::string_view key) = 0;
+};
