@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+// Binary values come back byte for byte. A text value is a zero-terminated string: what follows
+// its first zero is not kept, and it comes back with one terminating zero.
 enum class SettingsValueKind { Binary, Text };
 
 // An open key. Writes and reads report failure by result; nothing throws.
@@ -28,3 +30,11 @@ public:
     // Opens an existing key; null when it does not exist or cannot be read.
     virtual std::unique_ptr<SettingsKey> openForReading(std::string_view key) = 0;
 };
+
+// The keys the effect uses.
+constexpr std::string_view kMemoAKey = "MemoA";
+constexpr std::string_view kMemoBKey = "MemoB";
+constexpr std::string_view kPreferencesKey = "Preferences";
+
+// The store of the platform the effect runs on, shared by all effects of the process.
+SettingsStore& platformSettingsStore();

@@ -1,0 +1,68 @@
+#include "presets/file_bytes.h"
+
+#include <fstream>
+#include <random>
+#include <string>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A name in the target's directory that no other writer picks, so that concurrent saves of the
+// same file each complete their own copy before renaming it.
+fs::path temporaryBeside(const fs::path& path) {
+    static thread_local std::mt19937_64 generator{std::random_device{}()};
+    fs::path temporary = path;
+    temporary += ".tmp" + std::to_string(generator());
+    return temporary;
+}
+
+bool isReadOnly(const fs::path& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    return !error && fs::exists(status) &&
+           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+bool writeComplete(const fs::path& path, std::span<const unsigned char> bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+} // namespace
+
+std::optional<std::vector<unsigned char>> readFileBytes(const fs::path& path, std::size_t limit) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::vector<unsigned char> bytes(limit);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+bool replaceFile(const fs::path& path, std::span<const unsigned char> bytes) {
+    if (isReadOnly(path)) {
+        return false;
+    }
+    const fs::path temporary = temporaryBeside(path);
+    std::error_code error;
+    if (!writeComplete(temporary, bytes)) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    fs::rename(temporary, path, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,18 @@
+// Whole-file reading and writing for the small files the presets keep: nothing is read past a
+// limit, and a file is only ever replaced by a complete new one.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <vector>
+
+// The file's first bytes, at most limit of them; nothing when it cannot be opened for reading.
+std::optional<std::vector<unsigned char>> readFileBytes(const std::filesystem::path& path,
+                                                        std::size_t limit);
+
+// Writes bytes to a new file beside path and renames it over path once it is complete, so that a
+// failed write (no permission, disk full) leaves any previous file untouched and readers never
+// see half a file. A read-only target is not replaced. Answers whether path now holds bytes.
+bool replaceFile(const std::filesystem::path& path, std::span<const unsigned char> bytes);

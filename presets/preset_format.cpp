@@ -1,0 +1,130 @@
+#include "presets/preset_format.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace {
+
+std::uint32_t readLittleEndian32(const unsigned char* p) {
+    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
+           std::uint32_t{p[3]} << 24;
+}
+
+std::uint32_t readBigEndian32(const unsigned char* p) {
+    return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 |
+           std::uint32_t{p[3]};
+}
+
+void appendLittleEndian32(std::vector<unsigned char>& out, std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8) {
+        out.push_back(static_cast<unsigned char>(value >> shift));
+    }
+}
+
+// Checks the identifier (in either byte order) and the kind byte; the length of the body is
+// checked by the caller, which knows the layout.
+FileStatus checkHeader(std::span<const unsigned char> bytes, unsigned char kind,
+                       FileStatus wrongKind) {
+    if (bytes.size() < kHeaderSize) {
+        return FileStatus::InvalidFile;
+    }
+    if (readLittleEndian32(bytes.data()) != kPresetFileIdentifier &&
+        readBigEndian32(bytes.data()) != kPresetFileIdentifier) {
+        return FileStatus::InvalidFile;
+    }
+    return bytes[4] == kind ? FileStatus::Ok : wrongKind;
+}
+
+std::string readName(const unsigned char* field) {
+    const auto* end = std::find(field, field + kNameFieldSize, 0);
+    return std::string(field, end);
+}
+
+void readValues(const unsigned char* field, std::array<float, kNumParams>& values) {
+    for (int i = 0; i < kNumParams; ++i) {
+        values[i] = std::bit_cast<float>(readLittleEndian32(field + 4 * i));
+    }
+}
+
+FileRecord readRecord(const unsigned char* record) {
+    FileRecord result;
+    result.name = readName(record);
+    readValues(record + kNameFieldSize, result.values);
+    return result;
+}
+
+void appendHeader(std::vector<unsigned char>& out, unsigned char kind) {
+    appendLittleEndian32(out, kPresetFileIdentifier);
+    out.push_back(kind);
+}
+
+// The name followed by zeros; a 24-character name fills the field without a terminating zero.
+void appendRecord(std::vector<unsigned char>& out, const FileRecord& record) {
+    const std::string_view name(record.name.c_str());
+    const std::size_t length = std::min(name.size(), kNameFieldSize);
+    out.insert(out.end(), name.begin(), name.begin() + static_cast<std::ptrdiff_t>(length));
+    out.insert(out.end(), kNameFieldSize - length, 0);
+    for (float value : record.values) {
+        appendLittleEndian32(out, std::bit_cast<std::uint32_t>(value));
+    }
+}
+
+} // namespace
+
+PresetDecodeResult decodePreset(std::span<const unsigned char> bytes) {
+    PresetDecodeResult result;
+    result.status = checkHeader(bytes, kPresetKind, FileStatus::NotAPreset);
+    if (result.status != FileStatus::Ok) {
+        return result;
+    }
+    const unsigned char* body = bytes.data() + kHeaderSize;
+    if (bytes.size() == kNamesOnlyPresetFileSize) {
+        result.namesOnly = true;
+        result.record.name = readName(body);
+    } else if (bytes.size() >= kPresetFileSize) {
+        result.record = readRecord(body);
+    } else {
+        result.status = FileStatus::InvalidFile;
+    }
+    return result;
+}
+
+BankDecodeResult decodeBank(std::span<const unsigned char> bytes) {
+    BankDecodeResult result;
+    result.status = checkHeader(bytes, kBankKind, FileStatus::NotABank);
+    if (result.status != FileStatus::Ok) {
+        return result;
+    }
+    const unsigned char* body = bytes.data() + kHeaderSize;
+    if (bytes.size() == kNamesOnlyBankFileSize) {
+        result.namesOnly = true;
+        for (int r = 0; r < kNamesOnlyBankRecordCount; ++r) {
+            result.records.push_back({readName(body + r * kNameFieldSize), {}});
+        }
+    } else if (bytes.size() >= kBankFileSize) {
+        for (int r = 0; r < kBankRecordCount; ++r) {
+            result.records.push_back(readRecord(body + r * kRecordSize));
+        }
+    } else {
+        result.status = FileStatus::InvalidFile;
+    }
+    return result;
+}
+
+std::vector<unsigned char> encodePreset(const FileRecord& record) {
+    std::vector<unsigned char> out;
+    out.reserve(kPresetFileSize);
+    appendHeader(out, kPresetKind);
+    appendRecord(out, record);
+    return out;
+}
+
+std::vector<unsigned char> encodeBank(std::span<const FileRecord> records) {
+    std::vector<unsigned char> out;
+    out.reserve(kBankFileSize);
+    appendHeader(out, kBankKind);
+    for (int r = 0; r < kBankRecordCount; ++r) {
+        appendRecord(out, r < static_cast<int>(records.size()) ? records[r] : FileRecord{});
+    }
+    return out;
+}
