@@ -18,7 +18,9 @@ enum ParameterIndex : int {
     kNumParams = 12,
 };
 
-constexpr bool isParameterIndex(int index) { return index >= 0 && index < kNumParams; }
+constexpr bool isParameterIndex(int index) {
+    return index >= 0 && index < kNumParams;
+}
 
 // Parameter values live in [0, 1]. A NaN from a careless host counts as 0, so that no engine value
 // is ever computed from it.

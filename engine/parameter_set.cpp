@@ -7,23 +7,37 @@
 
 namespace {
 
-constexpr const char* kNames[kNumParams] = {"Process", " ", "Ratio",  " ", "Time", "Compression",
-                                            "Output",  " ", " ",      " ", " ",    " "};
+constexpr const char* kNames[kNumParams] = {"Process", " ", "Ratio", " ", "Time", "Compression",
+                                            "Output",  " ", " ",     " ", " ",    " "};
 constexpr const char* kModeTexts[] = {"Off", "Clear", "Valve"};
 constexpr const char* kRatioTexts[] = {"1.2:1", "1.5:1", "2:1", "3:1", "4:1", "6:1", "10:1"};
 
 // trunc(x + 0.5): rounds half up for the non-negative products used here.
-int roundHalfUp(double x) { return static_cast<int>(std::trunc(x + 0.5)); }
+int roundHalfUp(double x) {
+    return static_cast<int>(std::trunc(x + 0.5));
+}
 
-int compressionStep(float v) { return roundHalfUp(std::pow(static_cast<double>(v), 0.7071) * 40.0); }
-int outputStep(float v) { return roundHalfUp(60.0 * static_cast<double>(v)); }
+int compressionStep(float v) {
+    return roundHalfUp(std::pow(static_cast<double>(v), 0.7071) * 40.0);
+}
+int outputStep(float v) {
+    return roundHalfUp(60.0 * static_cast<double>(v));
+}
 
 } // namespace
 
-int processModeFor(float v) { return roundHalfUp(2.0 * static_cast<double>(v)); }
-int ratioIndexFor(float v) { return roundHalfUp(6.0 * static_cast<double>(v)); }
-double timeConstantFor(float v) { return 0.005 * std::pow(100.0, static_cast<double>(v)); }
-double driveGainFor(float v) { return 0.125 * std::pow(1024.0, compressionStep(v) / 40.0); }
+int processModeFor(float v) {
+    return roundHalfUp(2.0 * static_cast<double>(v));
+}
+int ratioIndexFor(float v) {
+    return roundHalfUp(6.0 * static_cast<double>(v));
+}
+double timeConstantFor(float v) {
+    return 0.005 * std::pow(100.0, static_cast<double>(v));
+}
+double driveGainFor(float v) {
+    return 0.125 * std::pow(1024.0, compressionStep(v) / 40.0);
+}
 double outputGainFor(float v) {
     return std::pow(31.622776601683793, outputStep(v) / 60.0);
 }
@@ -64,7 +78,9 @@ void ParameterSet::name(int index, char* text) {
     std::strcpy(text, isParameterIndex(index) ? kNames[index] : " ");
 }
 
-void ParameterSet::label(int, char* text) { std::strcpy(text, " "); }
+void ParameterSet::label(int, char* text) {
+    std::strcpy(text, " ");
+}
 
 void ParameterSet::display(int index, char* text) const {
     const double v = get(index);

@@ -162,9 +162,13 @@ bool AudioEffectX::beginEdit(VstInt32 index) {
     return callHost(audioMasterBeginEdit, index) != 0;
 }
 
-bool AudioEffectX::endEdit(VstInt32 index) { return callHost(audioMasterEndEdit, index) != 0; }
+bool AudioEffectX::endEdit(VstInt32 index) {
+    return callHost(audioMasterEndEdit, index) != 0;
+}
 
-bool AudioEffectX::updateDisplay() { return callHost(audioMasterUpdateDisplay) != 0; }
+bool AudioEffectX::updateDisplay() {
+    return callHost(audioMasterUpdateDisplay) != 0;
+}
 
 bool AudioEffectX::canHostDo(const char* text) {
     return callHost(audioMasterCanDo, 0, 0, const_cast<char*>(text)) != 0;
@@ -174,4 +178,6 @@ bool AudioEffectX::sizeWindow(VstInt32 width, VstInt32 height) {
     return callHost(audioMasterSizeWindow, width, height) != 0;
 }
 
-bool AudioEffectX::wantEvents() { return callHost(audioMasterWantMidi, 0, 1) != 0; }
+bool AudioEffectX::wantEvents() {
+    return callHost(audioMasterWantMidi, 0, 1) != 0;
+}

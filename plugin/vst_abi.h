@@ -23,10 +23,9 @@ using AEffectGetParameterProc = float (*)(AEffect* effect, VstInt32 index);
 
 // Four-character codes keep the first letter in the most significant byte.
 constexpr VstInt32 fourCharCode(const char (&code)[5]) {
-    return static_cast<VstInt32>((static_cast<std::uint32_t>(code[0]) << 24) |
-                                 (static_cast<std::uint32_t>(code[1]) << 16) |
-                                 (static_cast<std::uint32_t>(code[2]) << 8) |
-                                 static_cast<std::uint32_t>(code[3]));
+    return static_cast<VstInt32>(
+        (static_cast<std::uint32_t>(code[0]) << 24) | (static_cast<std::uint32_t>(code[1]) << 16) |
+        (static_cast<std::uint32_t>(code[2]) << 8) | static_cast<std::uint32_t>(code[3]));
 }
 
 constexpr VstInt32 kEffectMagic = fourCharCode("VstP");

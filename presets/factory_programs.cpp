@@ -9,7 +9,9 @@ constexpr float kValve = 1.0f;
 constexpr float kClear = 0.5f;
 
 // Ratio position k of 0..6, as the nearest float to k / 6.
-constexpr float ratio(int k) { return static_cast<float>(k) / 6.0f; }
+constexpr float ratio(int k) {
+    return static_cast<float>(k) / 6.0f;
+}
 
 // clang-format off
 constexpr std::array<FactoryProgram, kNumPrograms> kFactory = {{
@@ -51,7 +53,9 @@ constexpr std::array<FactoryProgram, kNumPrograms> kFactory = {{
 
 } // namespace
 
-const std::array<FactoryProgram, kNumPrograms>& factoryPrograms() { return kFactory; }
+const std::array<FactoryProgram, kNumPrograms>& factoryPrograms() {
+    return kFactory;
+}
 
 void applyFactoryProgram(const FactoryProgram& entry, CProgram& program) {
     program.setParameter(kProcess, entry.process);

@@ -1,0 +1,14 @@
+// The command-line host's commands. Each prints to standard output, reports failures on standard
+// error in one line, and answers the process exit code.
+#pragma once
+
+#include <string>
+#include <vector>
+
+using Arguments = std::vector<std::string>;
+
+int infoCommand(const Arguments& arguments);
+int programsCommand(const Arguments& arguments);
+
+// The plug-in binary a command works on: the one named, or the one built beside the host.
+std::string pluginPath(const Arguments& arguments, std::size_t position);

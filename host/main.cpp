@@ -1,0 +1,39 @@
+// amberlow: a command-line host for the plug-in binary.
+#include "host/commands.h"
+#include "host/plugin_library.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void usage() {
+    std::fprintf(stderr, "usage: amberlow info [PLUGIN]\n"
+                         "       amberlow programs [PLUGIN]\n");
+}
+
+} // namespace
+
+std::string pluginPath(const Arguments& arguments, std::size_t position) {
+    if (position < arguments.size()) {
+        return arguments[position];
+    }
+    return executableDirectory() + "TavAmberlow.so";
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        usage();
+        return 2;
+    }
+    const Arguments arguments(argv + 2, argv + argc);
+    if (std::strcmp(argv[1], "info") == 0) {
+        return infoCommand(arguments);
+    }
+    if (std::strcmp(argv[1], "programs") == 0) {
+        return programsCommand(arguments);
+    }
+    std::fprintf(stderr, "amberlow: unknown command '%s'\n", argv[1]);
+    usage();
+    return 2;
+}
