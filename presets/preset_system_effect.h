@@ -7,6 +7,7 @@
 #include "presets/program.h"
 
 #include <array>
+#include <atomic>
 
 class CPresetSystemEffect : public AudioEffectX {
 public:
@@ -39,6 +40,7 @@ protected:
 
 private:
     std::array<CProgram, kNumPrograms> programs_;
-    int currentProgram_ = 0;
-    bool programLoading_ = false;
+    // Read by parameter changes, which may come from any thread.
+    std::atomic<int> currentProgram_{0};
+    std::atomic<bool> programLoading_{false};
 };
