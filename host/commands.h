@@ -9,6 +9,8 @@ using Arguments = std::vector<std::string>;
 
 int infoCommand(const Arguments& arguments);
 int programsCommand(const Arguments& arguments);
+int renderCommand(const Arguments& arguments);
+int generateCommand(const Arguments& arguments);
 
 // The plug-in binary a command works on: the one named, or the one built beside the host.
 std::string pluginPath(const Arguments& arguments, std::size_t position);

@@ -9,7 +9,10 @@ namespace {
 
 void usage() {
     std::fprintf(stderr, "usage: amberlow info [PLUGIN]\n"
-                         "       amberlow programs [PLUGIN]\n");
+                         "       amberlow programs [PLUGIN]\n"
+                         "       amberlow render IN OUT [--block N] [--double] [--program N|NAME]\n"
+                         "                              [--set NAME=VALUE]... [--plugin PLUGIN]\n"
+                         "       amberlow generate OUT [--seconds S] [--mono] [--rate R]\n");
 }
 
 } // namespace
@@ -32,6 +35,12 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "programs") == 0) {
         return programsCommand(arguments);
+    }
+    if (std::strcmp(argv[1], "render") == 0) {
+        return renderCommand(arguments);
+    }
+    if (std::strcmp(argv[1], "generate") == 0) {
+        return generateCommand(arguments);
     }
     std::fprintf(stderr, "amberlow: unknown command '%s'\n", argv[1]);
     usage();

@@ -1,6 +1,7 @@
 #include "engine/parameter_ids.h"
 #include "host/commands.h"
 #include "host/hosted_plugin.h"
+#include "host/plugin_setup.h"
 #include "presets/factory_programs.h"
 
 #include <cstdio>
@@ -23,12 +24,10 @@ int programsCommand(const Arguments& arguments) {
     std::printf("\n");
     int number = 0;
     for (const FactoryProgram& entry : factoryPrograms()) {
-        const float values[] = {entry.process, entry.ratio, entry.time, entry.compression,
-                                entry.output};
+        loadFactoryProgram(*plugin, entry);
         std::printf("%3d  %-24s", number++, entry.name);
-        for (int c = 0; c < 5; ++c) {
-            plugin->setParameter(controls[c], values[c]);
-            std::printf(" %-12s", plugin->text(effGetParamDisplay, controls[c]).c_str());
+        for (int index : controls) {
+            std::printf(" %-12s", plugin->text(effGetParamDisplay, index).c_str());
         }
         std::printf("\n");
     }

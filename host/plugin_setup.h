@@ -1,0 +1,17 @@
+// Putting a hosted plug-in into the state a command asks for: a factory program, single
+// parameters by name.
+#pragma once
+
+#include <string>
+
+class HostedPlugin;
+struct FactoryProgram;
+
+// which is a program number (0 to 32) or a factory program's name.
+const FactoryProgram* findFactoryProgram(const std::string& which);
+
+// Sets all twelve parameters as the factory program holds them (the spare slots to 0).
+void loadFactoryProgram(HostedPlugin& plugin, const FactoryProgram& program);
+
+// assignment is NAME=VALUE with a parameter name as the plug-in reports it and a normalised value.
+bool setNamedParameter(HostedPlugin& plugin, const std::string& assignment, std::string& error);
