@@ -1,6 +1,7 @@
 #include "plugin/auto_comp.h"
 
 #include "plugin/aeff_editor.h"
+#include "presets/meter_preferences.h"
 
 #include <cstdio>
 #include <cstring>
@@ -37,6 +38,7 @@ AutoComp::AutoComp(audioMasterCallback host, SettingsStore& settings)
     }
     engine_.settleGains();
     suspend();
+    MeterPreferences(settings_).readAll();
 }
 
 void AutoComp::suspend() {

@@ -1,5 +1,7 @@
 #include "presets/platform/posix/settings_file_format.h"
 
+#include "presets/settings_values.h"
+
 #include <bit>
 #include <charconv>
 #include <cstdint>
@@ -58,23 +60,6 @@ std::optional<std::string> unescape(std::string_view text) {
     return out;
 }
 
-std::optional<float> floatFromBytes(const std::vector<unsigned char>& bytes) {
-    if (bytes.size() != 4) {
-        return std::nullopt;
-    }
-    std::uint32_t bits = 0;
-    for (int i = 3; i >= 0; --i) {
-        bits = bits << 8 | bytes[i];
-    }
-    return std::bit_cast<float>(bits);
-}
-
-std::vector<unsigned char> bytesFromFloat(float value) {
-    const auto bits = std::bit_cast<std::uint32_t>(value);
-    return {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
-            static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
-}
-
 std::optional<float> parseFloat(std::string_view text) {
     float value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -106,7 +91,7 @@ void appendValue(std::string& out, const SettingsEntry& entry) {
                       false);
         return;
     }
-    if (const auto value = floatFromBytes(entry.bytes)) {
+    if (const auto value = floatFromSettingsBytes(entry.bytes)) {
         if (const auto decimal = exactDecimal(*value)) {
             out += kFloatKind;
             out += *decimal;
@@ -158,7 +143,8 @@ std::optional<SettingsEntry> parseLine(std::string_view line) {
         if (!number) {
             return std::nullopt;
         }
-        entry.bytes = bytesFromFloat(*number);
+        const auto bytes = floatToSettingsBytes(*number);
+        entry.bytes.assign(bytes.begin(), bytes.end());
     } else if (value.starts_with(kBinaryKind)) {
         auto bytes = parseHex(value.substr(kBinaryKind.size()));
         if (!bytes) {
