@@ -31,31 +31,9 @@ public:
     // outputs equal to it), so that a unity-gain low-pass starts out there rather than at zero.
     void rest(double value);
 
-    double tick(double x) {
-        if (type == kFilterOff) {
-            return x;
-        }
-        const double d = -denormalOffset;
-        denormalOffset = d;
-        const double u = x + d;
-        x0 = u;
-        return step(u, d);
-    }
-
+    double tick(double x) { return run<1>(x); }
     // Four ticks on the same held input (and the same offset) in one call.
-    double tick4(double x) {
-        if (type == kFilterOff) {
-            return x;
-        }
-        const double d = -denormalOffset;
-        denormalOffset = d;
-        const double u = x + d;
-        x0 = u;
-        step(u, d);
-        step(u, d);
-        step(u, d);
-        return step(u, d);
-    }
+    double tick4(double x) { return run<4>(x); }
 
     // Fast low-pass redesign for a new frequency, clamped to [0.001 Hz, 0.499 * sampleRate], with
     // the raw q. The frequency field keeps f as given. Type, offset and history are untouched, so
@@ -73,6 +51,21 @@ public:
     double y0 = 0.0, y1 = 0.0, y2 = 0.0;
 
 private:
+    template <int Steps> double run(double x) {
+        if (type == kFilterOff) {
+            return x;
+        }
+        const double d = -denormalOffset;
+        denormalOffset = d;
+        const double u = x + d;
+        x0 = u;
+        double y = 0.0;
+        for (int i = 0; i < Steps; ++i) {
+            y = step(u, d);
+        }
+        return y;
+    }
+
     double step(double u, double d) {
         const double y = b0 * u + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
         x2 = x1;

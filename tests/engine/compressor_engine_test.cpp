@@ -252,35 +252,41 @@ TYPED_TEST(EngineTest, SuspendAndResumeKeepTheSmoothedGainsAndTheNoise) {
     EXPECT_EQ(rig.engine.envelope(), 0.0001);
 }
 
-TEST(EngineLifecycle, ResumeRedesignsForTheHostRate) {
+TEST(EngineLifecycle, ConstructionDesignsAt44100Hz) {
     EngineValues values;
-    CompressorEngine engine(values);
+    const CompressorEngine engine(values);
     using S = CompressorEngine;
     EXPECT_EQ(engine.section(S::kSlowAverage).frequency, 20.0);
     EXPECT_EQ(engine.section(S::kMeterSmoother).frequency, 2.0);
-    EXPECT_EQ(engine.section(S::kSideHighPassL).sampleRate, 44100.0);
-
-    engine.resume(48000.0);
-    EXPECT_EQ(engine.section(S::kSlowAverage).frequency, 2.0);
-    EXPECT_EQ(engine.section(S::kFastAverage).frequency, 5.0);
-    EXPECT_NEAR(engine.section(S::kMeterSmoother).frequency, 7.0 / 3.0, 1e-15);
     for (int s = 0; s < S::kNumSections; ++s) {
-        EXPECT_EQ(engine.section(static_cast<S::Section>(s)).sampleRate, 48000.0) << s;
+        EXPECT_EQ(engine.section(static_cast<S::Section>(s)).sampleRate, 44100.0) << s;
     }
+    EXPECT_EQ(engine.meterGain(), 1.0);
+}
 
-    // An implausible rate is replaced for the detector, but not for the meter.
-    engine.resume(250000.0);
-    EXPECT_EQ(engine.section(S::kSideHighPassR).sampleRate, 44100.0);
-    EXPECT_EQ(engine.section(S::kOpticalEnvelope).sampleRate, 44100.0);
-    EXPECT_EQ(engine.section(S::kMeterSmoother).sampleRate, 250000.0);
-    engine.resume(8000.0);
-    EXPECT_EQ(engine.section(S::kSlowAverage).sampleRate, 44100.0);
-    EXPECT_EQ(engine.section(S::kMeterSmoother).sampleRate, 8000.0);
-
-    // A rate no host sets leaves the meter usable.
-    engine.resume(0.0);
-    EXPECT_EQ(engine.section(S::kMeterSmoother).sampleRate, 44100.0);
-    EXPECT_TRUE(std::isfinite(engine.section(S::kMeterSmoother).b0));
+TEST(EngineLifecycle, ResumeRedesignsForTheHostRate) {
+    // An implausible rate is replaced for the detector but not for the meter; a rate no host sets
+    // leaves the meter usable too.
+    struct Case {
+        double hostRate, detectorRate, meterRate;
+    };
+    for (Case c : {Case{48000.0, 48000.0, 48000.0}, Case{250000.0, 44100.0, 250000.0},
+                   Case{8000.0, 44100.0, 8000.0}, Case{0.0, 44100.0, 44100.0}}) {
+        EngineValues values;
+        CompressorEngine engine(values);
+        using S = CompressorEngine;
+        engine.resume(c.hostRate);
+        for (S::Section s : {S::kSideHighPassL, S::kSideHighPassR, S::kFastAverage, S::kSlowAverage,
+                             S::kOpticalEnvelope}) {
+            EXPECT_EQ(engine.section(s).sampleRate, c.detectorRate) << c.hostRate << " " << s;
+        }
+        const CFilterSection& meter = engine.section(S::kMeterSmoother);
+        EXPECT_EQ(meter.sampleRate, c.meterRate) << c.hostRate;
+        EXPECT_NEAR(meter.frequency, 7.0 / 3.0, 1e-15) << c.hostRate;
+        EXPECT_TRUE(std::isfinite(meter.b0) && std::isfinite(meter.a1)) << c.hostRate;
+        EXPECT_EQ(engine.section(S::kSlowAverage).frequency, 2.0);
+        EXPECT_EQ(engine.section(S::kFastAverage).frequency, 5.0);
+    }
 }
 
 TEST(EngineLifecycle, GainsStartAtTheirTargetsWhenSettled) {
