@@ -11,6 +11,8 @@ int infoCommand(const Arguments& arguments);
 int programsCommand(const Arguments& arguments);
 int renderCommand(const Arguments& arguments);
 int generateCommand(const Arguments& arguments);
+int showCommand(const Arguments& arguments);
+int exportBankCommand(const Arguments& arguments);
 
 // The plug-in binary a command works on: the one named, or the one built beside the host.
 std::string pluginPath(const Arguments& arguments, std::size_t position);

@@ -8,11 +8,16 @@
 namespace {
 
 void usage() {
-    std::fprintf(stderr, "usage: amberlow info [PLUGIN]\n"
-                         "       amberlow programs [PLUGIN]\n"
-                         "       amberlow render IN OUT [--block N] [--double] [--program N|NAME]\n"
-                         "                              [--set NAME=VALUE]... [--plugin PLUGIN]\n"
-                         "       amberlow generate OUT [--seconds S] [--mono] [--rate R]\n");
+    std::fprintf(
+        stderr,
+        "usage: amberlow info [PLUGIN]\n"
+        "       amberlow programs [PLUGIN]\n"
+        "       amberlow render IN OUT [--block N] [--double] [--program N|NAME]\n"
+        "                              [--preset-file F.tvp | --bank F.tvb [--program N|NAME]]\n"
+        "                              [--set NAME=VALUE]... [--plugin PLUGIN]\n"
+        "       amberlow generate OUT [--seconds S] [--mono] [--rate R]\n"
+        "       amberlow show FILE.tvp|FILE.tvb [PLUGIN]\n"
+        "       amberlow export-bank OUT.tvb\n");
 }
 
 } // namespace
@@ -41,6 +46,12 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "generate") == 0) {
         return generateCommand(arguments);
+    }
+    if (std::strcmp(argv[1], "show") == 0) {
+        return showCommand(arguments);
+    }
+    if (std::strcmp(argv[1], "export-bank") == 0) {
+        return exportBankCommand(arguments);
     }
     std::fprintf(stderr, "amberlow: unknown command '%s'\n", argv[1]);
     usage();

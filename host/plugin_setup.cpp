@@ -3,6 +3,8 @@
 #include "engine/parameter_ids.h"
 #include "host/hosted_plugin.h"
 #include "presets/factory_programs.h"
+#include "presets/preset_format.h"
+#include "presets/program.h"
 
 #include <cerrno>
 #include <cmath>
@@ -23,15 +25,25 @@ const FactoryProgram* findFactoryProgram(const std::string& which) {
     return nullptr;
 }
 
-void loadFactoryProgram(HostedPlugin& plugin, const FactoryProgram& program) {
+FileRecord factoryFileRecord(const FactoryProgram& program) {
+    CProgram record;
+    applyFactoryProgram(program, record);
+    FileRecord result;
+    result.name = record.name();
     for (int i = 0; i < kNumParams; ++i) {
-        plugin.setParameter(i, 0.0f);
+        result.values[i] = record.getParameter(i);
     }
-    plugin.setParameter(kProcess, program.process);
-    plugin.setParameter(kRatio, program.ratio);
-    plugin.setParameter(kTime, program.time);
-    plugin.setParameter(kCompression, program.compression);
-    plugin.setParameter(kOutput, program.output);
+    return result;
+}
+
+void loadFileRecord(HostedPlugin& plugin, const FileRecord& record) {
+    for (int i = 0; i < kNumParams; ++i) {
+        plugin.setParameter(i, record.values[i]);
+    }
+}
+
+void loadFactoryProgram(HostedPlugin& plugin, const FactoryProgram& program) {
+    loadFileRecord(plugin, factoryFileRecord(program));
 }
 
 bool setNamedParameter(HostedPlugin& plugin, const std::string& assignment, std::string& error) {

@@ -3,6 +3,8 @@
 #include "host/hosted_plugin.h"
 #include "host/plugin_setup.h"
 #include "host/render.h"
+#include "presets/factory_programs.h"
+#include "presets/preset_files.h"
 
 #include <unistd.h>
 
@@ -18,6 +20,8 @@ struct RenderOptions {
     std::string output;
     std::string plugin;
     std::string program;
+    std::string presetFile;
+    std::string bankFile;
     std::vector<std::string> assignments;
     RenderSettings settings;
 };
@@ -32,33 +36,45 @@ bool parseBlockSize(const std::string& text, int& blockSize) {
     return true;
 }
 
+// Stores the value of an option that takes one; answers false for an unknown option.
+bool takeValue(const std::string& option, const std::string& value, RenderOptions& options) {
+    if (option == "--program") {
+        options.program = value;
+    } else if (option == "--set") {
+        options.assignments.push_back(value);
+    } else if (option == "--plugin") {
+        options.plugin = value;
+    } else if (option == "--preset-file") {
+        options.presetFile = value;
+    } else if (option == "--bank") {
+        options.bankFile = value;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 bool parseOptions(const Arguments& arguments, RenderOptions& options, std::string& error) {
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& arg = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
         if (arg == "--double") {
             options.settings.doublePrecision = true;
-        } else if (arg == "--block" || arg == "--program" || arg == "--set" || arg == "--plugin") {
-            if (!hasValue) {
-                error = arg + " needs a value";
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            if (i + 1 >= arguments.size()) {
+                error = "unknown option or missing value: '" + arg + "'";
                 return false;
             }
             const std::string& value = arguments[++i];
-            if (arg == "--block" && !parseBlockSize(value, options.settings.blockSize)) {
-                error = "--block needs a positive whole number, got '" + value + "'";
+            if (arg == "--block") {
+                if (!parseBlockSize(value, options.settings.blockSize)) {
+                    error = "--block needs a positive whole number, got '" + value + "'";
+                    return false;
+                }
+            } else if (!takeValue(arg, value, options)) {
+                error = "unknown option '" + arg + "'";
                 return false;
             }
-            if (arg == "--program") {
-                options.program = value;
-            } else if (arg == "--set") {
-                options.assignments.push_back(value);
-            } else if (arg == "--plugin") {
-                options.plugin = value;
-            }
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option '" + arg + "'";
-            return false;
         } else {
             positional.push_back(arg);
         }
@@ -69,14 +85,75 @@ bool parseOptions(const Arguments& arguments, RenderOptions& options, std::strin
     }
     options.input = positional[0];
     options.output = positional[1];
+    if (!options.presetFile.empty() && !options.bankFile.empty()) {
+        error = "--preset-file and --bank exclude each other";
+        return false;
+    }
+    if (!options.presetFile.empty() && !options.program.empty()) {
+        error = "--program chooses a factory program or a bank's program, not a preset file's";
+        return false;
+    }
     if (options.plugin.empty()) {
         options.plugin = pluginPath({}, 0);
     }
     return true;
 }
 
+std::string refusal(FileStatus status, const std::string& path) {
+    const std::string_view message = fileStatusMessage(status);
+    return path + ": " +
+           (message.empty() ? std::string("cannot open the file") : std::string(message));
+}
+
+// A bank's program chosen by number or by name; a bank of names only keeps the factory values.
+bool loadBankProgram(HostedPlugin& plugin, const RenderOptions& options, std::string& error) {
+    const BankDecodeResult bank = readBankFile(options.bankFile);
+    if (bank.status != FileStatus::Ok) {
+        error = refusal(bank.status, options.bankFile);
+        return false;
+    }
+    const std::string which = options.program.empty() ? "0" : options.program;
+    int chosen = -1;
+    for (std::size_t r = 0; r < bank.records.size(); ++r) {
+        if (which == std::to_string(r) || which == bank.records[r].name) {
+            chosen = static_cast<int>(r);
+            break;
+        }
+    }
+    if (chosen < 0) {
+        error = options.bankFile + " has no program '" + which + "'";
+        return false;
+    }
+    if (bank.namesOnly) {
+        loadFactoryProgram(plugin, factoryPrograms()[chosen]);
+    } else {
+        loadFileRecord(plugin, bank.records[chosen]);
+    }
+    return true;
+}
+
+bool loadPresetFile(HostedPlugin& plugin, const std::string& path, std::string& error) {
+    const PresetDecodeResult preset = readPresetFile(path);
+    if (preset.status != FileStatus::Ok) {
+        error = refusal(preset.status, path);
+        return false;
+    }
+    if (!preset.namesOnly) {
+        loadFileRecord(plugin, preset.record);
+    }
+    return true;
+}
+
 bool configure(HostedPlugin& plugin, const RenderOptions& options, std::string& error) {
-    if (!options.program.empty()) {
+    if (!options.bankFile.empty()) {
+        if (!loadBankProgram(plugin, options, error)) {
+            return false;
+        }
+    } else if (!options.presetFile.empty()) {
+        if (!loadPresetFile(plugin, options.presetFile, error)) {
+            return false;
+        }
+    } else if (!options.program.empty()) {
         const FactoryProgram* program = findFactoryProgram(options.program);
         if (!program) {
             error = "unknown program '" + options.program + "'";

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -33,6 +35,11 @@ protected:
     }
 
     std::string path(const char* name) const { return (dir / name).string(); }
+
+    std::string log() const {
+        std::ifstream in(dir / "log");
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
 
     static SF_INFO infoOf(const std::string& file) {
         SF_INFO info{};
@@ -104,6 +111,47 @@ TEST_F(RenderCommandTest, RefusesBadInputLeavingNoOutput) {
         EXPECT_FALSE(fs::exists(out)) << arguments;
         EXPECT_FALSE(fs::exists(out + ".partial")) << arguments;
     }
+}
+
+TEST_F(RenderCommandTest, ExportedBankShowsAndRendersLikeTheFactoryPrograms) {
+    ASSERT_EQ(run("export-bank " + path("factory.tvb")), 0);
+    EXPECT_EQ(fs::file_size(path("factory.tvb")), 2381u);
+    ASSERT_EQ(run("show " + path("factory.tvb")), 0);
+    EXPECT_NE(
+        log().find("32  Bus Comp 3               Valve        2:1          1.50         6.25"),
+        std::string::npos)
+        << log();
+
+    ASSERT_EQ(run("generate " + path("in.wav") + " --seconds 0.2"), 0);
+    ASSERT_EQ(run("render " + path("in.wav") + " " + path("factory.wav") + " --program 9"), 0);
+    ASSERT_EQ(run("render " + path("in.wav") + " " + path("bank.wav") + " --bank " +
+                  path("factory.tvb") + " --program FastLim"),
+              0);
+    std::ifstream a(path("factory.wav"), std::ios::binary);
+    std::ifstream b(path("bank.wav"), std::ios::binary);
+    EXPECT_TRUE(
+        std::equal(std::istreambuf_iterator<char>(a), {}, std::istreambuf_iterator<char>(b)));
+}
+
+TEST_F(RenderCommandTest, ShowRefusesWithTheEditorsMessages) {
+    ASSERT_EQ(run("generate " + path("in.wav") + " --seconds 0.1"), 0);
+    std::ofstream(path("empty.tvp"));
+    std::ofstream(path("short.tvb")) << "MAVT7";
+    const struct {
+        std::string arguments;
+        const char* message;
+    } cases[] = {
+        {"show " + path("empty.tvp"), "Error #01: Invalid preset file!"},
+        {"show " + path("short.tvb"), "Error #01: Invalid preset file!"},
+        {"show " + path("in.wav"), "Error #01: Invalid preset file!"},
+        {"render " + path("in.wav") + " " + path("out.wav") + " --preset-file " + path("empty.tvp"),
+         "Error #01: Invalid preset file!"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NE(run(c.arguments), 0) << c.arguments;
+        EXPECT_NE(log().find(c.message), std::string::npos) << log();
+    }
+    EXPECT_FALSE(fs::exists(path("out.wav")));
 }
 
 } // namespace

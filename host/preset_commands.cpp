@@ -1,0 +1,102 @@
+// The host's view of preset and bank files: show one, export the factory bank.
+#include "engine/parameter_ids.h"
+#include "host/commands.h"
+#include "host/hosted_plugin.h"
+#include "host/plugin_setup.h"
+#include "presets/factory_programs.h"
+#include "presets/preset_files.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kControls[] = {kProcess, kRatio, kTime, kCompression, kOutput};
+
+void printRecord(HostedPlugin& plugin, int number, const FileRecord& record, bool namesOnly) {
+    std::printf("%3d  %-24s", number, record.name.c_str());
+    if (!namesOnly) {
+        loadFileRecord(plugin, record);
+        for (int index : kControls) {
+            std::printf(" %-12s", plugin.text(effGetParamDisplay, index).c_str());
+        }
+    }
+    std::printf("\n");
+}
+
+int refuse(FileStatus status, const std::string& path) {
+    const std::string_view message = fileStatusMessage(status);
+    if (message.empty()) {
+        std::fprintf(stderr, "amberlow show: cannot open %s\n", path.c_str());
+    } else {
+        std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
+    }
+    return 1;
+}
+
+} // namespace
+
+int showCommand(const Arguments& arguments) {
+    if (arguments.empty() || arguments.size() > 2) {
+        std::fprintf(stderr, "amberlow show: needs a preset or bank file\n");
+        return 2;
+    }
+    const std::string& path = arguments[0];
+    // A file that is no preset may still be a bank: the kind byte tells.
+    PresetDecodeResult preset = readPresetFile(path);
+    BankDecodeResult bank;
+    if (preset.status == FileStatus::NotAPreset) {
+        bank = readBankFile(path);
+        if (bank.status != FileStatus::Ok) {
+            return refuse(bank.status, path);
+        }
+    } else if (preset.status != FileStatus::Ok) {
+        return refuse(preset.status, path);
+    }
+
+    std::string error;
+    std::unique_ptr<HostedPlugin> plugin = HostedPlugin::load(pluginPath(arguments, 1), error);
+    if (!plugin) {
+        std::fprintf(stderr, "amberlow show: %s\n", error.c_str());
+        return 1;
+    }
+    const bool isBank = preset.status != FileStatus::Ok;
+    const bool namesOnly = isBank ? bank.namesOnly : preset.namesOnly;
+    std::printf("%s: %s%s\n", path.c_str(), isBank ? "bank" : "preset",
+                namesOnly ? " (names only)" : "");
+    std::printf("%3s  %-24s", "#", "name");
+    if (!namesOnly) {
+        for (int index : kControls) {
+            std::printf(" %-12s", plugin->text(effGetParamName, index).c_str());
+        }
+    }
+    std::printf("\n");
+    if (isBank) {
+        for (std::size_t r = 0; r < bank.records.size(); ++r) {
+            printRecord(*plugin, static_cast<int>(r), bank.records[r], namesOnly);
+        }
+    } else {
+        printRecord(*plugin, 0, preset.record, namesOnly);
+    }
+    return 0;
+}
+
+int exportBankCommand(const Arguments& arguments) {
+    if (arguments.size() != 1) {
+        std::fprintf(stderr, "amberlow export-bank: needs the output file\n");
+        return 2;
+    }
+    std::vector<FileRecord> records;
+    for (const FactoryProgram& program : factoryPrograms()) {
+        records.push_back(factoryFileRecord(program));
+    }
+    const FileStatus status = writeBankFile(arguments[0], records);
+    if (status != FileStatus::Ok) {
+        const std::string_view message = fileStatusMessage(status);
+        std::fprintf(stderr, "amberlow export-bank: %.*s\n", static_cast<int>(message.size()),
+                     message.data());
+        return 1;
+    }
+    std::printf("wrote the factory bank to %s\n", arguments[0].c_str());
+    return 0;
+}
