@@ -25,6 +25,16 @@ bool isReadOnly(const fs::path& path) {
            (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
+// A link stays a link: the file it leads to is the one replaced.
+fs::path resolveLink(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_symlink(path, error)) {
+        return path;
+    }
+    fs::path target = fs::canonical(path, error);
+    return error ? path : target;
+}
+
 bool writeComplete(const fs::path& path, std::span<const unsigned char> bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -49,7 +59,8 @@ std::optional<std::vector<unsigned char>> readFileBytes(const fs::path& path, st
     return bytes;
 }
 
-bool replaceFile(const fs::path& path, std::span<const unsigned char> bytes) {
+bool replaceFile(const fs::path& link, std::span<const unsigned char> bytes) {
+    const fs::path path = resolveLink(link);
     if (isReadOnly(path)) {
         return false;
     }
@@ -58,6 +69,11 @@ bool replaceFile(const fs::path& path, std::span<const unsigned char> bytes) {
     if (!writeComplete(temporary, bytes)) {
         fs::remove(temporary, error);
         return false;
+    }
+    // The new file keeps the access rights the user gave the old one.
+    const fs::file_status previous = fs::status(path, error);
+    if (!error && fs::exists(previous)) {
+        fs::permissions(temporary, previous.permissions(), error);
     }
     fs::rename(temporary, path, error);
     if (error) {

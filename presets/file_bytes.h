@@ -14,5 +14,6 @@ std::optional<std::vector<unsigned char>> readFileBytes(const std::filesystem::p
 
 // Writes bytes to a new file beside path and renames it over path once it is complete, so that a
 // failed write (no permission, disk full) leaves any previous file untouched and readers never
-// see half a file. A read-only target is not replaced. Answers whether path now holds bytes.
+// see half a file. A read-only target is not replaced; a link keeps leading to the file, which
+// keeps its access rights. Answers whether path now holds bytes.
 bool replaceFile(const std::filesystem::path& path, std::span<const unsigned char> bytes);

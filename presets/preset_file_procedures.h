@@ -34,10 +34,16 @@ public:
     PresetFileFields& fields() { return fields_; }
 
 private:
-    // Asks for a file and remembers its directory and name for the next dialog; nothing when the
-    // dialog was cancelled or the path has no directory or no file name.
+    // Asks for a file and remembers its directory and name for the next dialog; nothing without an
+    // effect, when the dialog was cancelled, or when the path has no directory or no file name.
     std::optional<std::filesystem::path> chooseFile(FileDialogKind kind,
                                                     std::filesystem::path& fileName);
+    // Asks for a file to load and reads it; nothing when the dialog was cancelled, the file cannot
+    // be opened, or it is refused (the user is told why).
+    template <typename Result>
+    std::optional<Result> chooseAndRead(FileDialogKind kind, std::filesystem::path& fileName,
+                                        Result (*read)(const std::filesystem::path&));
+    // Shows the message of a refusal or a failed save; other statuses show nothing.
     void report(FileStatus status);
 
     CPresetSystemEffect* effect_;

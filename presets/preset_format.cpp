@@ -69,46 +69,55 @@ void appendRecord(std::vector<unsigned char>& out, const FileRecord& record) {
     }
 }
 
-} // namespace
-
-PresetDecodeResult decodePreset(std::span<const unsigned char> bytes) {
-    PresetDecodeResult result;
-    result.status = checkHeader(bytes, kPresetKind, FileStatus::NotAPreset);
+// Checks the header, then the length: exactly namesOnlySize bytes carry names only, at least
+// fullSize bytes the whole layout, and anything else is too short to read.
+template <typename Result, typename ReadNames, typename ReadFull>
+Result decodeLayout(std::span<const unsigned char> bytes, unsigned char kind, FileStatus wrongKind,
+                    std::size_t namesOnlySize, std::size_t fullSize, ReadNames readNames,
+                    ReadFull readFull) {
+    Result result;
+    result.status = checkHeader(bytes, kind, wrongKind);
     if (result.status != FileStatus::Ok) {
         return result;
     }
     const unsigned char* body = bytes.data() + kHeaderSize;
-    if (bytes.size() == kNamesOnlyPresetFileSize) {
+    if (bytes.size() == namesOnlySize) {
         result.namesOnly = true;
-        result.record.name = readName(body);
-    } else if (bytes.size() >= kPresetFileSize) {
-        result.record = readRecord(body);
+        readNames(body, result);
+    } else if (bytes.size() >= fullSize) {
+        readFull(body, result);
     } else {
         result.status = FileStatus::InvalidFile;
     }
     return result;
 }
 
+} // namespace
+
+PresetDecodeResult decodePreset(std::span<const unsigned char> bytes) {
+    return decodeLayout<PresetDecodeResult>(
+        bytes, kPresetKind, FileStatus::NotAPreset, kNamesOnlyPresetFileSize, kPresetFileSize,
+        [](const unsigned char* body, PresetDecodeResult& result) {
+            result.record.name = readName(body);
+        },
+        [](const unsigned char* body, PresetDecodeResult& result) {
+            result.record = readRecord(body);
+        });
+}
+
 BankDecodeResult decodeBank(std::span<const unsigned char> bytes) {
-    BankDecodeResult result;
-    result.status = checkHeader(bytes, kBankKind, FileStatus::NotABank);
-    if (result.status != FileStatus::Ok) {
-        return result;
-    }
-    const unsigned char* body = bytes.data() + kHeaderSize;
-    if (bytes.size() == kNamesOnlyBankFileSize) {
-        result.namesOnly = true;
-        for (int r = 0; r < kNamesOnlyBankRecordCount; ++r) {
-            result.records.push_back({readName(body + r * kNameFieldSize), {}});
-        }
-    } else if (bytes.size() >= kBankFileSize) {
-        for (int r = 0; r < kBankRecordCount; ++r) {
-            result.records.push_back(readRecord(body + r * kRecordSize));
-        }
-    } else {
-        result.status = FileStatus::InvalidFile;
-    }
-    return result;
+    return decodeLayout<BankDecodeResult>(
+        bytes, kBankKind, FileStatus::NotABank, kNamesOnlyBankFileSize, kBankFileSize,
+        [](const unsigned char* body, BankDecodeResult& result) {
+            for (int r = 0; r < kNamesOnlyBankRecordCount; ++r) {
+                result.records.push_back({readName(body + r * kNameFieldSize), {}});
+            }
+        },
+        [](const unsigned char* body, BankDecodeResult& result) {
+            for (int r = 0; r < kBankRecordCount; ++r) {
+                result.records.push_back(readRecord(body + r * kRecordSize));
+            }
+        });
 }
 
 std::vector<unsigned char> encodePreset(const FileRecord& record) {

@@ -1,5 +1,6 @@
 #include "presets/file_bytes.h"
 #include "presets/preset_files.h"
+#include "presets/program_records.h"
 #include "temporary_directory.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,7 @@ TEST(PresetFixtures, FactoryBankMatchesTheWriterByteForByte) {
     EXPECT_EQ(read.records[32].name, "Bus Comp 3");
     EXPECT_EQ(std::memcmp(&fixture[5 + 72 * 32], "Bus Comp 3", 11), 0);
     EXPECT_EQ(encodeBank(read.records), fixture);
+    EXPECT_EQ(encodeBank(factoryBankRecords()), fixture);
 }
 
 TEST(PresetFiles, WrittenFilesReadBack) {
@@ -117,6 +119,21 @@ TEST(PresetFiles, ASaveReplacesAnExistingFileWhole) {
     EXPECT_EQ(contentsOf(path), encodePreset(glue()));
     EXPECT_EQ(std::distance(fs::directory_iterator(directory.path()), fs::directory_iterator()), 1);
 }
+
+#ifndef _WIN32
+TEST(PresetFiles, ASaveThroughALinkReplacesTheLinkedFileAndKeepsItsRights) {
+    TemporaryDirectory directory;
+    const fs::path real = directory / "real.tvp";
+    writeRaw(real, Bytes{1});
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(real, directory / "link.tvp");
+
+    ASSERT_EQ(writePresetFile(directory / "link.tvp", glue()), FileStatus::Ok);
+    EXPECT_TRUE(fs::is_symlink(directory / "link.tvp"));
+    EXPECT_EQ(contentsOf(real), encodePreset(glue()));
+    EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+#endif
 
 TEST(FileStatusMessages, RefusalsAndFailedSavesShowAMessage) {
     EXPECT_EQ(fileStatusMessage(FileStatus::InvalidFile), "Error #01: Invalid preset file!");

@@ -1,0 +1,24 @@
+#include "presets/program_records.h"
+
+#include "presets/factory_programs.h"
+#include "presets/program.h"
+
+static_assert(kBankRecordCount == kNumPrograms);
+
+FileRecord fileRecordOf(const CProgram& program) {
+    FileRecord record{program.name(), {}};
+    for (int i = 0; i < kNumParams; ++i) {
+        record.values[i] = program.getParameter(i);
+    }
+    return record;
+}
+
+std::vector<FileRecord> factoryBankRecords() {
+    std::vector<FileRecord> records;
+    for (const FactoryProgram& entry : factoryPrograms()) {
+        CProgram program;
+        applyFactoryProgram(entry, program);
+        records.push_back(fileRecordOf(program));
+    }
+    return records;
+}
