@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
@@ -82,6 +83,7 @@ TEST(RenderReference, BinaryRendersTheReference) {
             }
         }
         EXPECT_LT(worst, kTolerance) << c.file;
+        std::printf("%s: largest difference from the reference %.3g\n", c.file, worst);
     }
 }
 
