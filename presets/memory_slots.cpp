@@ -1,8 +1,8 @@
 #include "presets/memory_slots.h"
 
+#include "presets/little_endian_float.h"
 #include "presets/preset_system_effect.h"
 #include "presets/settings_store.h"
-#include "presets/settings_values.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -39,7 +39,7 @@ void storeMemory(CPresetSystemEffect& effect, SettingsStore& store, MemorySlot s
     }
     for (int i = 0; i < kNumParams; ++i) {
         key->write(memoryValueName(i), SettingsValueKind::Binary,
-                   floatToSettingsBytes(effect.getParameter(i)));
+                   littleEndianBytes(effect.getParameter(i)));
     }
     const char* name = effect.program(effect.getCurrentProgramIndex()).name();
     key->write(kNameValue, SettingsValueKind::Text,
@@ -53,7 +53,7 @@ void recallMemory(CPresetSystemEffect& effect, SettingsStore& store, MemorySlot 
     }
     for (int i = 0; i < kNumParams; ++i) {
         const auto bytes = key->read(memoryValueName(i));
-        const auto value = bytes ? floatFromSettingsBytes(*bytes) : std::nullopt;
+        const auto value = bytes ? littleEndianFloat(*bytes) : std::nullopt;
         if (value) {
             // The host is told the value the effect keeps, not one outside [0, 1].
             effect.setParameterAutomated(i, clampUnit(*value));

@@ -1,7 +1,7 @@
 #include "presets/meter_preferences.h"
 
+#include "presets/little_endian_float.h"
 #include "presets/settings_store.h"
-#include "presets/settings_values.h"
 
 namespace {
 
@@ -50,12 +50,12 @@ void MeterPreferences::setPPMhold(double value) {
 float MeterPreferences::readPreference(std::string_view name, float fallback) {
     const auto key = store_.openForReading(kPreferencesKey);
     const auto bytes = key ? key->read(name) : std::nullopt;
-    return (bytes ? floatFromSettingsBytes(*bytes) : std::nullopt).value_or(fallback);
+    return (bytes ? littleEndianFloat(*bytes) : std::nullopt).value_or(fallback);
 }
 
 void MeterPreferences::writePreference(std::string_view name, float value) {
     if (const auto key = store_.openForWriting(kPreferencesKey)) {
-        key->write(name, SettingsValueKind::Binary, floatToSettingsBytes(value));
+        key->write(name, SettingsValueKind::Binary, littleEndianBytes(value));
     }
 }
 

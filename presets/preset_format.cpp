@@ -1,7 +1,8 @@
 #include "presets/preset_format.h"
 
+#include "presets/little_endian_float.h"
+
 #include <algorithm>
-#include <bit>
 
 namespace {
 
@@ -13,12 +14,6 @@ std::uint32_t readLittleEndian32(const unsigned char* p) {
 std::uint32_t readBigEndian32(const unsigned char* p) {
     return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 |
            std::uint32_t{p[3]};
-}
-
-void appendLittleEndian32(std::vector<unsigned char>& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<unsigned char>(value >> shift));
-    }
 }
 
 // Checks the identifier (in either byte order) and the kind byte; the length of the body is
@@ -42,7 +37,7 @@ std::string readName(const unsigned char* field) {
 
 void readValues(const unsigned char* field, std::array<float, kNumParams>& values) {
     for (int i = 0; i < kNumParams; ++i) {
-        values[i] = std::bit_cast<float>(readLittleEndian32(field + 4 * i));
+        values[i] = littleEndianFloat(field + 4 * i);
     }
 }
 
@@ -54,7 +49,9 @@ FileRecord readRecord(const unsigned char* record) {
 }
 
 void appendHeader(std::vector<unsigned char>& out, unsigned char kind) {
-    appendLittleEndian32(out, kPresetFileIdentifier);
+    for (int shift = 0; shift < 32; shift += 8) {
+        out.push_back(static_cast<unsigned char>(kPresetFileIdentifier >> shift));
+    }
     out.push_back(kind);
 }
 
@@ -65,7 +62,8 @@ void appendRecord(std::vector<unsigned char>& out, const FileRecord& record) {
     out.insert(out.end(), name.begin(), name.begin() + static_cast<std::ptrdiff_t>(length));
     out.insert(out.end(), kNameFieldSize - length, 0);
     for (float value : record.values) {
-        appendLittleEndian32(out, std::bit_cast<std::uint32_t>(value));
+        const auto bytes = littleEndianBytes(value);
+        out.insert(out.end(), bytes.begin(), bytes.end());
     }
 }
 

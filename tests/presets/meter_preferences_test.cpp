@@ -1,5 +1,5 @@
+#include "presets/little_endian_float.h"
 #include "presets/meter_preferences.h"
-#include "presets/settings_values.h"
 #include "tests/plugin/effect_fixture.h"
 
 namespace {
@@ -7,7 +7,7 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 
 Bytes floatBytes(float value) {
-    const auto bytes = floatToSettingsBytes(value);
+    const auto bytes = littleEndianBytes(value);
     return {bytes.begin(), bytes.end()};
 }
 

@@ -1,6 +1,6 @@
 #include "presets/platform/posix/settings_file_format.h"
 
-#include "presets/settings_values.h"
+#include "presets/little_endian_float.h"
 
 #include <bit>
 #include <charconv>
@@ -91,7 +91,7 @@ void appendValue(std::string& out, const SettingsEntry& entry) {
                       false);
         return;
     }
-    if (const auto value = floatFromSettingsBytes(entry.bytes)) {
+    if (const auto value = littleEndianFloat(entry.bytes)) {
         if (const auto decimal = exactDecimal(*value)) {
             out += kFloatKind;
             out += *decimal;
@@ -143,7 +143,7 @@ std::optional<SettingsEntry> parseLine(std::string_view line) {
         if (!number) {
             return std::nullopt;
         }
-        const auto bytes = floatToSettingsBytes(*number);
+        const auto bytes = littleEndianBytes(*number);
         entry.bytes.assign(bytes.begin(), bytes.end());
     } else if (value.starts_with(kBinaryKind)) {
         auto bytes = parseHex(value.substr(kBinaryKind.size()));
