@@ -93,6 +93,29 @@ TEST(FileSettingsStore, ConcurrentWritersNeverLeaveATornFile) {
     EXPECT_EQ(complete, 300);
 }
 
+// Writers in different instances rewrite the same key at once: no value one of them wrote is lost.
+TEST(FileSettingsStore, ConcurrentWritersKeepEachOthersValues) {
+    TemporaryDirectory home;
+    auto writer = [&](char prefix) {
+        FileSettingsStore own(home.path());
+        auto key = own.openForWriting("MemoA");
+        for (int i = 0; i < 40; ++i) {
+            key->write(prefix + std::to_string(i), SettingsValueKind::Binary, Bytes{1});
+        }
+    };
+    std::thread first(writer, 'a');
+    std::thread second(writer, 'b');
+    first.join();
+    second.join();
+
+    auto key = FileSettingsStore(home.path()).openForReading("MemoA");
+    ASSERT_NE(key, nullptr);
+    for (int i = 0; i < 40; ++i) {
+        EXPECT_TRUE(key->read("a" + std::to_string(i))) << i;
+        EXPECT_TRUE(key->read("b" + std::to_string(i))) << i;
+    }
+}
+
 TEST(FileSettingsStore, DirectoryFollowsTheUsersConfigurationHome) {
     EXPECT_EQ(settingsDirectory("/x/config", "/home/u"),
               fs::path("/x/config/Tav-soundlabs/TAVAM1"));

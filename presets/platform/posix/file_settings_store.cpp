@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -40,6 +44,29 @@ std::vector<unsigned char> textUpToZero(std::span<const unsigned char> bytes) {
     return {bytes.begin(), std::find(bytes.begin(), bytes.end(), 0)};
 }
 
+// Holds the store's directory locked against other writers, in this process or another, while one
+// of them rereads and replaces a key's file; without it two instances writing at once could each
+// drop the other's value. Readers need no lock: they only ever see whole files.
+class DirectoryLock {
+public:
+    explicit DirectoryLock(const fs::path& directory)
+        : descriptor_(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (descriptor_ >= 0) {
+            ::flock(descriptor_, LOCK_EX);
+        }
+    }
+    ~DirectoryLock() {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
+    }
+    DirectoryLock(const DirectoryLock&) = delete;
+    DirectoryLock& operator=(const DirectoryLock&) = delete;
+
+private:
+    int descriptor_;
+};
+
 // Each write rereads the file, so that values another instance wrote meanwhile are kept.
 class WritableFileKey : public SettingsKey {
 public:
@@ -47,6 +74,7 @@ public:
 
     bool write(std::string_view name, SettingsValueKind kind,
                std::span<const unsigned char> bytes) override {
+        const DirectoryLock lock(file_.parent_path());
         std::vector<SettingsEntry> entries =
             loadEntries(file_).value_or(std::vector<SettingsEntry>{});
         SettingsEntry entry{std::string(name), kind,
