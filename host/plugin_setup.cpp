@@ -5,6 +5,7 @@
 #include "presets/factory_programs.h"
 #include "presets/preset_format.h"
 #include "presets/program.h"
+#include "presets/program_records.h"
 
 #include <cerrno>
 #include <cmath>
@@ -25,17 +26,6 @@ const FactoryProgram* findFactoryProgram(const std::string& which) {
     return nullptr;
 }
 
-FileRecord factoryFileRecord(const FactoryProgram& program) {
-    CProgram record;
-    applyFactoryProgram(program, record);
-    FileRecord result;
-    result.name = record.name();
-    for (int i = 0; i < kNumParams; ++i) {
-        result.values[i] = record.getParameter(i);
-    }
-    return result;
-}
-
 void loadFileRecord(HostedPlugin& plugin, const FileRecord& record) {
     for (int i = 0; i < kNumParams; ++i) {
         plugin.setParameter(i, record.values[i]);
@@ -43,7 +33,9 @@ void loadFileRecord(HostedPlugin& plugin, const FileRecord& record) {
 }
 
 void loadFactoryProgram(HostedPlugin& plugin, const FactoryProgram& program) {
-    loadFileRecord(plugin, factoryFileRecord(program));
+    CProgram record;
+    applyFactoryProgram(program, record);
+    loadFileRecord(plugin, fileRecordOf(record));
 }
 
 bool setNamedParameter(HostedPlugin& plugin, const std::string& assignment, std::string& error) {

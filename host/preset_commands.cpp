@@ -3,11 +3,10 @@
 #include "host/commands.h"
 #include "host/hosted_plugin.h"
 #include "host/plugin_setup.h"
-#include "presets/factory_programs.h"
 #include "presets/preset_files.h"
+#include "presets/program_records.h"
 
 #include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -86,11 +85,7 @@ int exportBankCommand(const Arguments& arguments) {
         std::fprintf(stderr, "amberlow export-bank: needs the output file\n");
         return 2;
     }
-    std::vector<FileRecord> records;
-    for (const FactoryProgram& program : factoryPrograms()) {
-        records.push_back(factoryFileRecord(program));
-    }
-    const FileStatus status = writeBankFile(arguments[0], records);
+    const FileStatus status = writeBankFile(arguments[0], factoryBankRecords());
     if (status != FileStatus::Ok) {
         const std::string_view message = fileStatusMessage(status);
         std::fprintf(stderr, "amberlow export-bank: %.*s\n", static_cast<int>(message.size()),

@@ -25,8 +25,7 @@ bool writePin(const char* format, VstInt32 index, VstPinProperties* properties) 
 } // namespace
 
 AutoComp::AutoComp(audioMasterCallback host, SettingsStore& settings)
-    : CPresetSystemEffect(host, kNumParams), settings_(settings),
-      engine_(parameters_.engineValues()) {
+    : CPresetSystemEffect(host, kNumParams, settings), engine_(parameters_.engineValues()) {
     setNumInputs(2);
     setNumOutputs(2);
     canDoubleReplacing();
@@ -38,7 +37,7 @@ AutoComp::AutoComp(audioMasterCallback host, SettingsStore& settings)
     }
     engine_.settleGains();
     suspend();
-    MeterPreferences(settings_).readAll();
+    MeterPreferences(settings).readAll();
 }
 
 void AutoComp::suspend() {

@@ -38,10 +38,8 @@ public:
 
     const CompressorEngine& engine() const { return engine_; }
     const ParameterSet& parameters() const { return parameters_; }
-    SettingsStore& settings() { return settings_; }
 
 private:
-    SettingsStore& settings_;
     ParameterSet parameters_;
     CompressorEngine engine_;
 };

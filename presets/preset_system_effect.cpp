@@ -1,11 +1,13 @@
 #include "presets/preset_system_effect.h"
 
 #include "plugin/aeff_editor.h"
+#include "presets/memory_slots.h"
 
 #include <cstring>
 
-CPresetSystemEffect::CPresetSystemEffect(audioMasterCallback host, VstInt32 numParams)
-    : AudioEffectX(host, 1, numParams) {
+CPresetSystemEffect::CPresetSystemEffect(audioMasterCallback host, VstInt32 numParams,
+                                         SettingsStore& settings)
+    : AudioEffectX(host, 1, numParams), settings_(settings) {
     initFactoryPrograms();
 }
 
@@ -82,4 +84,20 @@ void CPresetSystemEffect::storeParameter(VstInt32 index, float value) {
     }
     programs_[currentProgram_].setParameter(index, value);
     programs_[0].setParameter(index, value);
+}
+
+void CPresetSystemEffect::storeMemoA() {
+    storeMemory(*this, settings_, MemorySlot::A);
+}
+
+void CPresetSystemEffect::storeMemoB() {
+    storeMemory(*this, settings_, MemorySlot::B);
+}
+
+void CPresetSystemEffect::recallMemoA() {
+    recallMemory(*this, settings_, MemorySlot::A);
+}
+
+void CPresetSystemEffect::recallMemoB() {
+    recallMemory(*this, settings_, MemorySlot::B);
 }

@@ -9,9 +9,12 @@
 #include <array>
 #include <atomic>
 
+class SettingsStore;
+
 class CPresetSystemEffect : public AudioEffectX {
 public:
-    CPresetSystemEffect(audioMasterCallback host, VstInt32 numParams);
+    // settings keeps the memory slots and preferences; it outlives the effect.
+    CPresetSystemEffect(audioMasterCallback host, VstInt32 numParams, SettingsStore& settings);
 
     // Host program requests: the host sees record 0 only.
     VstInt32 getProgram() override { return 0; }
@@ -30,6 +33,13 @@ public:
     void selectProgram(int index);
     void initFactoryPrograms();
 
+    // The memory slots: store the current state into a slot, or recall a slot into it.
+    void storeMemoA();
+    void storeMemoB();
+    void recallMemoA();
+    void recallMemoB();
+    SettingsStore& settings() { return settings_; }
+
     CProgram& program(int index) { return programs_[index]; }
     const CProgram& program(int index) const { return programs_[index]; }
 
@@ -39,6 +49,7 @@ protected:
     void loadProgramParameter(VstInt32 index, float value);
 
 private:
+    SettingsStore& settings_;
     std::array<CProgram, kNumPrograms> programs_;
     // Read by parameter changes, which may come from any thread.
     std::atomic<int> currentProgram_{0};

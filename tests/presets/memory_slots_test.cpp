@@ -31,7 +31,7 @@ TEST(MemoryValueNames, RightAlignTheIndexInThreeCharacters) {
 TEST_F(MemorySlotsTest, StoreWritesTwelveValuesAndTheCurrentName) {
     effect().selectProgram(11);
     set(kOutput, 0.25f);
-    storeMemory(effect(), settings, MemorySlot::A);
+    effect().storeMemoA();
 
     const auto& values = slot("MemoA");
     ASSERT_EQ(values.size(), 13u);
@@ -45,7 +45,7 @@ TEST_F(MemorySlotsTest, StoreWritesTwelveValuesAndTheCurrentName) {
 
 TEST_F(MemorySlotsTest, RecallRestoresTheStoredStateAsAutomation) {
     effect().selectProgram(11);
-    storeMemory(effect(), settings, MemorySlot::B);
+    effect().storeMemoB();
     float stored[kNumParams];
     for (int i = 0; i < kNumParams; ++i) {
         stored[i] = get(i);
@@ -56,7 +56,7 @@ TEST_F(MemorySlotsTest, RecallRestoresTheStoredStateAsAutomation) {
     set(kOutput, 0.9f);
     const float untouched = effect().program(11).getParameter(kOutput);
     host.calls.clear();
-    recallMemory(effect(), settings, MemorySlot::B);
+    effect().recallMemoB();
 
     std::vector<HostCall> expected;
     for (int i = 0; i < kNumParams; ++i) {
@@ -75,7 +75,7 @@ TEST_F(MemorySlotsTest, RecallRestoresTheStoredStateAsAutomation) {
 
 TEST_F(MemorySlotsTest, RecallingASlotNeverStoredDoesNothing) {
     const float before = get(kTime);
-    recallMemory(effect(), settings, MemorySlot::B);
+    effect().recallMemoB();
     EXPECT_EQ(get(kTime), before);
     EXPECT_TRUE(host.notifications().empty());
 }
@@ -89,7 +89,7 @@ TEST_F(MemorySlotsTest, RecallToleratesDamagedSlots) {
     const float ratio = get(kRatio);
     host.calls.clear();
 
-    recallMemory(effect(), settings, MemorySlot::A);
+    effect().recallMemoA();
 
     EXPECT_EQ(get(kRatio), ratio);
     EXPECT_EQ(get(kTime), 1.0f);
@@ -103,13 +103,13 @@ TEST_F(MemorySlotsTest, RecallToleratesDamagedSlots) {
 
 TEST_F(MemorySlotsTest, RecallCutsLongNamesToTwentyFourCharacters) {
     slot("MemoB")["name"] = textBytes(std::string_view("abcdefghijklmnopqrstuvwxyz0123\0", 31));
-    recallMemory(effect(), settings, MemorySlot::B);
+    effect().recallMemoB();
     EXPECT_STREQ(effect().program(0).name(), "abcdefghijklmnopqrstuvwx");
 }
 
 TEST_F(MemorySlotsTest, AStoreThatCannotOpenItsKeyWritesNothing) {
     settings.failWrites = true;
-    storeMemory(effect(), settings, MemorySlot::A);
+    effect().storeMemoA();
     EXPECT_FALSE(settings.keys.contains("MemoA"));
 }
 
