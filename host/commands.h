@@ -2,8 +2,11 @@
 // error in one line, and answers the process exit code.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
+
+class HostedPlugin;
 
 using Arguments = std::vector<std::string>;
 
@@ -16,3 +19,5 @@ int exportBankCommand(const Arguments& arguments);
 
 // The plug-in binary a command works on: the one named, or the one built beside the host.
 std::string pluginPath(const Arguments& arguments, std::size_t position);
+// Loads it, or reports on standard error why that failed and answers null.
+std::unique_ptr<HostedPlugin> openPlugin(const std::string& path, const char* command);

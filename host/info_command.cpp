@@ -34,10 +34,8 @@ void printPins(HostedPlugin& plugin, VstInt32 opcode, const char* kind) {
 
 int infoCommand(const Arguments& arguments) {
     const std::string path = pluginPath(arguments, 0);
-    std::string error;
-    std::unique_ptr<HostedPlugin> plugin = HostedPlugin::load(path, error);
+    std::unique_ptr<HostedPlugin> plugin = openPlugin(path, "info");
     if (!plugin) {
-        std::fprintf(stderr, "amberlow: %s\n", error.c_str());
         return 1;
     }
     AEffect& record = plugin->record();

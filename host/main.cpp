@@ -1,11 +1,23 @@
 // amberlow: a command-line host for the plug-in binary.
 #include "host/commands.h"
+#include "host/hosted_plugin.h"
 #include "host/plugin_library.h"
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const Arguments&);
+};
+
+constexpr Command kCommands[] = {
+    {"info", infoCommand},     {"programs", programsCommand},
+    {"render", renderCommand}, {"generate", generateCommand},
+    {"show", showCommand},     {"export-bank", exportBankCommand},
+};
 
 void usage() {
     std::fprintf(
@@ -29,29 +41,25 @@ std::string pluginPath(const Arguments& arguments, std::size_t position) {
     return executableDirectory() + "TavAmberlow.so";
 }
 
+std::unique_ptr<HostedPlugin> openPlugin(const std::string& path, const char* command) {
+    std::string error;
+    std::unique_ptr<HostedPlugin> plugin = HostedPlugin::load(path, error);
+    if (!plugin) {
+        std::fprintf(stderr, "amberlow %s: %s\n", command, error.c_str());
+    }
+    return plugin;
+}
+
 int main(int argc, char** argv) {
     if (argc < 2) {
         usage();
         return 2;
     }
     const Arguments arguments(argv + 2, argv + argc);
-    if (std::strcmp(argv[1], "info") == 0) {
-        return infoCommand(arguments);
-    }
-    if (std::strcmp(argv[1], "programs") == 0) {
-        return programsCommand(arguments);
-    }
-    if (std::strcmp(argv[1], "render") == 0) {
-        return renderCommand(arguments);
-    }
-    if (std::strcmp(argv[1], "generate") == 0) {
-        return generateCommand(arguments);
-    }
-    if (std::strcmp(argv[1], "show") == 0) {
-        return showCommand(arguments);
-    }
-    if (std::strcmp(argv[1], "export-bank") == 0) {
-        return exportBankCommand(arguments);
+    for (const Command& command : kCommands) {
+        if (std::strcmp(argv[1], command.name) == 0) {
+            return command.run(arguments);
+        }
     }
     std::fprintf(stderr, "amberlow: unknown command '%s'\n", argv[1]);
     usage();

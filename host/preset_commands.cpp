@@ -1,6 +1,6 @@
 // The host's view of preset and bank files: show one, export the factory bank.
-#include "engine/parameter_ids.h"
 #include "host/commands.h"
+#include "host/control_table.h"
 #include "host/hosted_plugin.h"
 #include "host/plugin_setup.h"
 #include "presets/preset_files.h"
@@ -10,17 +10,11 @@
 
 namespace {
 
-constexpr int kControls[] = {kProcess, kRatio, kTime, kCompression, kOutput};
-
 void printRecord(HostedPlugin& plugin, int number, const FileRecord& record, bool namesOnly) {
-    std::printf("%3d  %-24s", number, record.name.c_str());
     if (!namesOnly) {
         loadFileRecord(plugin, record);
-        for (int index : kControls) {
-            std::printf(" %-12s", plugin.text(effGetParamDisplay, index).c_str());
-        }
     }
-    std::printf("\n");
+    printControlRow(plugin, number, record.name, !namesOnly);
 }
 
 int refuse(FileStatus status, const std::string& path) {
@@ -53,23 +47,15 @@ int showCommand(const Arguments& arguments) {
         return refuse(preset.status, path);
     }
 
-    std::string error;
-    std::unique_ptr<HostedPlugin> plugin = HostedPlugin::load(pluginPath(arguments, 1), error);
+    std::unique_ptr<HostedPlugin> plugin = openPlugin(pluginPath(arguments, 1), "show");
     if (!plugin) {
-        std::fprintf(stderr, "amberlow show: %s\n", error.c_str());
         return 1;
     }
     const bool isBank = preset.status != FileStatus::Ok;
     const bool namesOnly = isBank ? bank.namesOnly : preset.namesOnly;
     std::printf("%s: %s%s\n", path.c_str(), isBank ? "bank" : "preset",
                 namesOnly ? " (names only)" : "");
-    std::printf("%3s  %-24s", "#", "name");
-    if (!namesOnly) {
-        for (int index : kControls) {
-            std::printf(" %-12s", plugin->text(effGetParamName, index).c_str());
-        }
-    }
-    std::printf("\n");
+    printControlHeader(*plugin, !namesOnly);
     if (isBank) {
         for (std::size_t r = 0; r < bank.records.size(); ++r) {
             printRecord(*plugin, static_cast<int>(r), bank.records[r], namesOnly);

@@ -215,10 +215,13 @@ int renderCommand(const Arguments& arguments) {
         std::fprintf(stderr, "amberlow render: %s\n", error.c_str());
         return 1;
     }
-    std::unique_ptr<HostedPlugin> plugin = HostedPlugin::load(options.plugin, error);
-    if (!plugin || !configure(*plugin, options, error)) {
+    std::unique_ptr<HostedPlugin> plugin = openPlugin(options.plugin, "render");
+    if (!plugin) {
+        return 1;
+    }
+    if (!configure(*plugin, options, error)) {
         std::fprintf(stderr, "amberlow render: %s\n", error.c_str());
-        return plugin ? 2 : 1;
+        return 2;
     }
     options.settings.progress = progressReporter(input->audio);
     const AudioBuffer output = render(*plugin, input->audio, options.settings);
