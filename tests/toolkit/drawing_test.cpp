@@ -126,6 +126,19 @@ TEST(DrawContext, FontIdsOutsideTheTableFallBackToTheBoldSystemFont) {
     EXPECT_FALSE(samePixels(system, normal, line)) << "the system font is bold";
 }
 
+TEST(DrawContext, ArialIsDrawnWithItsMetricCompatibleFace) {
+    Offscreen arial(80, 20);
+    Offscreen liberation(80, 20);
+    arial.context->setFont(kFontNormal);
+    FontSpec face = fontSpec(kFontNormal, 0);
+    face.face = "Liberation Sans";
+    liberation.context->getSystemContext()->setFont(face);
+    const CRect line(0, 0, 80, 20);
+    arial.context->drawString("Amberlow", line);
+    liberation.context->drawString("Amberlow", line);
+    EXPECT_TRUE(samePixels(arial, liberation, line));
+}
+
 TEST(DrawContext, TextIsDrawnOnlyWhenThereIsSome) {
     Offscreen surface(60, 20);
     surface.context->drawString(nullptr, CRect(0, 0, 60, 20));

@@ -51,7 +51,8 @@ LRESULT CALLBACK hostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 class Win32Frame : public ::testing::Test {
 protected:
-    void SetUp() override {
+    // One host window for the whole suite: showing a top-level window waits on the display.
+    static void SetUpTestSuite() {
         WNDCLASSA host{};
         host.lpfnWndProc = hostProcedure;
         host.hInstance = GetModuleHandleA(nullptr);
@@ -59,6 +60,12 @@ protected:
         RegisterClassA(&host);
         parent = CreateWindowExA(0, "AmberlowTestHost", "host", WS_POPUP | WS_VISIBLE, 10, 20, 400,
                                  309, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    static void TearDownTestSuite() {
+        DestroyWindow(parent);
+        pump();
+    }
+    void SetUp() override {
         ASSERT_NE(parent, nullptr);
         frame = new CFrame(CRect(0, 0, 400, 309), parent, nullptr);
         ASSERT_NE(frame->getPlatformWindow(), nullptr);
@@ -72,7 +79,6 @@ protected:
     }
     void TearDown() override {
         delete frame;
-        DestroyWindow(parent);
         pump();
     }
     static void pump() {
@@ -88,7 +94,7 @@ protected:
         return CColor{GetRValue(c), GetGValue(c), GetBValue(c), 255};
     }
 
-    HWND parent = nullptr;
+    static inline HWND parent = nullptr;
     HWND window = nullptr;
     CFrame* frame = nullptr;
     PlainView* left = nullptr;
@@ -149,7 +155,7 @@ TEST_F(Win32Frame, WheelStepsArriveInNotchesAtFramePosition) {
 }
 
 TEST_F(Win32Frame, DestroyedFromOutsideTheFrameClosesAndStaysSafeToDelete) {
-    DestroyWindow(parent);
+    DestroyWindow(window);
     pump();
     EXPECT_FALSE(frame->isOpen());
     EXPECT_FALSE(frame->setSize(300, 200));
