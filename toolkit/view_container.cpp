@@ -203,6 +203,10 @@ void CViewContainer::drawRect(CDrawContext* context, const CRect& update) {
     setDirty(false);
 }
 
+CPoint CViewContainer::toLocal(const CPoint& where) const {
+    return CPoint(where).offset(-size_.left, -size_.top);
+}
+
 CView* CViewContainer::findChildAt(CPoint local) const {
     for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
         if ((*it)->getMouseArea().pointInside(local)) {
@@ -216,7 +220,7 @@ CView* CViewContainer::getViewAt(const CPoint& where, bool deep) const {
     if (!getFrame()) {
         return nullptr;
     }
-    const CPoint local = CPoint(where).offset(-size_.left, -size_.top);
+    const CPoint local = toLocal(where);
     CView* view = findChildAt(local);
     if (deep && view && view->isTypeOf("CViewContainer")) {
         CView* inner = static_cast<CViewContainer*>(view)->getViewAt(local, true);
@@ -233,7 +237,7 @@ CView* CViewContainer::getCurrentView() const {
 }
 
 void CViewContainer::onMouseDown(CDrawContext* context, const CPoint& where, std::int32_t buttons) {
-    const CPoint local = CPoint(where).offset(-size_.left, -size_.top);
+    const CPoint local = toLocal(where);
     if (buttons == -1 && context) {
         buttons = CDrawContext::getMouseButtons();
     }
@@ -246,9 +250,10 @@ void CViewContainer::onMouseDown(CDrawContext* context, const CPoint& where, std
     }
 }
 
-std::int32_t CViewContainer::onKeyDown(const CKeyCode& key) {
+std::int32_t CViewContainer::offerKey(std::int32_t (CView::*handler)(const CKeyCode&),
+                                      const CKeyCode& key) {
     for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
-        const std::int32_t result = (*it)->onKeyDown(key);
+        const std::int32_t result = ((*it)->*handler)(key);
         if (result != -1) {
             return result;
         }
@@ -256,14 +261,12 @@ std::int32_t CViewContainer::onKeyDown(const CKeyCode& key) {
     return -1;
 }
 
+std::int32_t CViewContainer::onKeyDown(const CKeyCode& key) {
+    return offerKey(&CView::onKeyDown, key);
+}
+
 std::int32_t CViewContainer::onKeyUp(const CKeyCode& key) {
-    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
-        const std::int32_t result = (*it)->onKeyUp(key);
-        if (result != -1) {
-            return result;
-        }
-    }
-    return -1;
+    return offerKey(&CView::onKeyUp, key);
 }
 
 bool CViewContainer::advanceFocus(CView* oldFocus, bool reverse) {
@@ -305,13 +308,12 @@ bool CViewContainer::onWheelAxis(CDrawContext* context, const CPoint& where, std
         return false;
     }
     const ContextShift entered(context, size_.topLeft());
-    return view->onWheelAxis(context, CPoint(where).offset(-size_.left, -size_.top), axis,
-                             distance);
+    return view->onWheelAxis(context, toLocal(where), axis, distance);
 }
 
 void CViewContainer::onDragEnter(CDrawContext* context, CDragContainer* drag, const CPoint& where) {
     const ContextShift entered(context, size_.topLeft());
-    const CPoint local = CPoint(where).offset(-size_.left, -size_.top);
+    const CPoint local = toLocal(where);
     if (currentDragView_) {
         currentDragView_->onDragLeave(context, drag, local);
     }
@@ -321,18 +323,25 @@ void CViewContainer::onDragEnter(CDrawContext* context, CDragContainer* drag, co
     }
 }
 
+bool CViewContainer::switchDragView(CView* view, CDrawContext* context, CDragContainer* drag,
+                                    const CPoint& local) {
+    if (view == currentDragView_) {
+        return false;
+    }
+    if (currentDragView_) {
+        currentDragView_->onDragLeave(context, drag, local);
+    }
+    currentDragView_ = view;
+    return true;
+}
+
 void CViewContainer::onDragMove(CDrawContext* context, CDragContainer* drag, const CPoint& where) {
     const ContextShift entered(context, size_.topLeft());
-    const CPoint local = CPoint(where).offset(-size_.left, -size_.top);
-    CView* view = getViewAt(where);
-    if (view != currentDragView_) {
+    const CPoint local = toLocal(where);
+    if (switchDragView(getViewAt(where), context, drag, local)) {
         if (currentDragView_) {
-            currentDragView_->onDragLeave(context, drag, local);
+            currentDragView_->onDragEnter(context, drag, local);
         }
-        if (view) {
-            view->onDragEnter(context, drag, local);
-        }
-        currentDragView_ = view;
     } else if (currentDragView_) {
         currentDragView_->onDragMove(context, drag, local);
     }
@@ -341,7 +350,7 @@ void CViewContainer::onDragMove(CDrawContext* context, CDragContainer* drag, con
 void CViewContainer::onDragLeave(CDrawContext* context, CDragContainer* drag, const CPoint& where) {
     const ContextShift entered(context, size_.topLeft());
     if (currentDragView_) {
-        currentDragView_->onDragLeave(context, drag, CPoint(where).offset(-size_.left, -size_.top));
+        currentDragView_->onDragLeave(context, drag, toLocal(where));
     }
     currentDragView_ = nullptr;
 }
@@ -351,14 +360,8 @@ bool CViewContainer::onDrop(CDrawContext* context, CDragContainer* drag, const C
         return false;
     }
     const ContextShift entered(context, size_.topLeft());
-    const CPoint local = CPoint(where).offset(-size_.left, -size_.top);
-    CView* view = getViewAt(where);
-    if (view != currentDragView_) {
-        if (currentDragView_) {
-            currentDragView_->onDragLeave(context, drag, local);
-        }
-        currentDragView_ = view;
-    }
+    const CPoint local = toLocal(where);
+    switchDragView(getViewAt(where), context, drag, local);
     bool result = false;
     if (currentDragView_) {
         result = currentDragView_->onDrop(context, drag, local);

@@ -78,8 +78,15 @@ public:
 protected:
     const std::vector<CView*>& children() const { return children_; }
     CView* findChildAt(CPoint local) const;
+    // where, given in the parent's coordinates, in this container's own.
+    CPoint toLocal(const CPoint& where) const;
 
 private:
+    // Offers a key to the children from the topmost down; the first answer other than -1.
+    std::int32_t offerKey(std::int32_t (CView::*handler)(const CKeyCode&), const CKeyCode& key);
+    // Leaves the current drag view for view; false when view already is the current one.
+    bool switchDragView(CView* view, CDrawContext* context, CDragContainer* drag,
+                        const CPoint& local);
     CDrawContext* drawTarget(CDrawContext* context);
     void createOffscreen();
     void releaseOffscreen();

@@ -3,7 +3,6 @@
 #include "toolkit/buttons.h"
 #include "toolkit/control.h"
 #include "toolkit/control_listener.h"
-#include "toolkit/frame_editor.h"
 
 #include "headless_support.h"
 
@@ -17,7 +16,6 @@ namespace toolkit {
 namespace {
 
 using ::testing::_;
-using testing::HeadlessTest;
 using ::testing::Invoke;
 using ::testing::Return;
 
@@ -66,22 +64,10 @@ public:
                 (override));
 };
 
-class Editor : public FrameEditor {
-public:
-    MOCK_METHOD(void, beginEdit, (std::int32_t), (override));
-    MOCK_METHOD(void, endEdit, (std::int32_t), (override));
-    MOCK_METHOD(void, doIdleStuff, (), (override));
-    MOCK_METHOD(std::int32_t, getKnobMode, (), (const, override));
-    MOCK_METHOD(bool, canHostSizeWindow, (), (override));
-    MOCK_METHOD(bool, sizeWindow, (std::int32_t, std::int32_t), (override));
-};
-
-class Control : public HeadlessTest {
+class Control : public testing::FrameTest {
 protected:
     void SetUp() override {
-        HeadlessTest::SetUp();
-        frame = new CFrame(CRect(0, 0, 200, 100), &host, &editor);
-        window = headless::childWindow(frame->getPlatformWindow());
+        FrameTest::SetUp();
         slider = new Slider(CRect(0, 0, 100, 10), &listener, 7);
         frame->addView(slider);
         ON_CALL(editor, doIdleStuff()).WillByDefault(Invoke([this] { frame->idle(); }));
@@ -97,23 +83,14 @@ protected:
             }));
         window->paint(CRect(0, 0, 200, 100));
     }
-    void TearDown() override {
-        delete frame;
-        HeadlessTest::TearDown();
-    }
     // A pointer state at frame position h, v.
     headless::PointerState at(std::int32_t h, std::int32_t v, bool left) const {
         return {CPoint(host.screenRect.left + h, host.screenRect.top + v),
                 left ? testing::leftButton() : testing::noButtons()};
     }
 
-    headless::HostWindow host{CRect(300, 200, 500, 300)};
-    ::testing::NiceMock<Editor> editor;
     ::testing::NiceMock<Listener> listener;
-    CFrame* frame = nullptr;
-    headless::ChildWindow* window = nullptr;
     Slider* slider = nullptr;
-    std::vector<std::string> log;
 };
 
 TEST_F(Control, ChangesItsValueMakeItDirtyAndDrawingMakesItClean) {

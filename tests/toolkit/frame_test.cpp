@@ -2,7 +2,6 @@
 // and a whole frame rendered to a PNG.
 #include "toolkit/bitmap.h"
 #include "toolkit/buttons.h"
-#include "toolkit/frame_editor.h"
 
 #include "headless_support.h"
 
@@ -14,52 +13,20 @@
 namespace toolkit {
 namespace {
 
-using testing::HeadlessTest;
 using testing::RecordingView;
 using ::testing::Return;
 
-constexpr CColor kGreen{0, 255, 0, 255};
-constexpr CColor kBlue{0, 0, 255, 255};
+using testing::kBlue;
+using testing::kGreen;
 
-class MockEditor : public FrameEditor {
-public:
-    MOCK_METHOD(void, beginEdit, (std::int32_t), (override));
-    MOCK_METHOD(void, endEdit, (std::int32_t), (override));
-    MOCK_METHOD(void, doIdleStuff, (), (override));
-    MOCK_METHOD(std::int32_t, getKnobMode, (), (const, override));
-    MOCK_METHOD(bool, canHostSizeWindow, (), (override));
-    MOCK_METHOD(bool, sizeWindow, (std::int32_t, std::int32_t), (override));
-};
-
-class Frame : public HeadlessTest {
+class Frame : public testing::FrameTest {
 protected:
-    void SetUp() override {
-        HeadlessTest::SetUp();
-        frame = new CFrame(CRect(0, 0, 200, 100), &host, &editor);
-        window = headless::childWindow(frame->getPlatformWindow());
-    }
-    void TearDown() override {
-        delete frame;
-        HeadlessTest::TearDown();
-    }
-    RecordingView* add(const CRect& size, CColor color, const char* name, bool wantsFocus = false) {
-        auto* view = new RecordingView(size, color, &log, name);
-        view->setWantsFocus(wantsFocus);
-        frame->addView(view);
-        return view;
-    }
     static CKeyCode tab(bool shift = false) {
         CKeyCode key;
         key.virt = kVirtualKeyTab;
         key.modifier = shift ? kKeyModifierShift : 0;
         return key;
     }
-
-    headless::HostWindow host{CRect(300, 200, 500, 300)};
-    ::testing::NiceMock<MockEditor> editor;
-    CFrame* frame = nullptr;
-    headless::ChildWindow* window = nullptr;
-    std::vector<std::string> log;
 };
 
 TEST_F(Frame, ASecondModalViewIsRefusedUntilTheFirstIsCleared) {

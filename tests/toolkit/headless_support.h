@@ -1,12 +1,14 @@
-// Helpers shared by the headless toolkit tests: pointer states, a host window on a virtual
-// screen, and views that record what reaches them.
+// Helpers shared by the headless toolkit tests: pointer states and scripted-input resets.
 #pragma once
 
 #include "toolkit/draw_context.h"
 #include "toolkit/frame.h"
+#include "toolkit/frame_editor.h"
 #include "toolkit/platform/headless/headless.h"
-#include "toolkit/view.h"
 
+#include "recording_view.h"
+
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -31,51 +33,40 @@ protected:
     void TearDown() override { headless::resetInput(); }
 };
 
-// A view that fills its size with one colour and records presses, keys and focus changes.
-class RecordingView : public CView {
+class MockFrameEditor : public FrameEditor {
 public:
-    RecordingView(const CRect& size, CColor color, std::vector<std::string>* log = nullptr,
-                  std::string name = {})
-        : CView(size), color_(color), log_(log), name_(std::move(name)) {}
-    ~RecordingView() override { record("deleted"); }
+    MOCK_METHOD(void, beginEdit, (std::int32_t), (override));
+    MOCK_METHOD(void, endEdit, (std::int32_t), (override));
+    MOCK_METHOD(void, doIdleStuff, (), (override));
+    MOCK_METHOD(std::int32_t, getKnobMode, (), (const, override));
+    MOCK_METHOD(bool, canHostSizeWindow, (), (override));
+    MOCK_METHOD(bool, sizeWindow, (std::int32_t, std::int32_t), (override));
+};
 
-    void draw(CDrawContext* context) override {
-        context->setFillColor(color_);
-        context->setFrameColor(color_);
-        context->fillRect(size_);
-        context->drawRect(size_);
-        setDirty(false);
-        ++draws;
+// A frame of 200 x 100 in a host window at (300, 200) on the virtual screen.
+class FrameTest : public HeadlessTest {
+protected:
+    void SetUp() override {
+        HeadlessTest::SetUp();
+        frame = new CFrame(CRect(0, 0, 200, 100), &host, &editor);
+        window = headless::childWindow(frame->getPlatformWindow());
     }
-    void onMouseDown(CDrawContext*, const CPoint& where, std::int32_t buttons) override {
-        lastPress = where;
-        lastButtons = buttons;
-        record("press");
+    void TearDown() override {
+        delete frame;
+        HeadlessTest::TearDown();
     }
-    void loseFocus(CDrawContext*) override { record("loseFocus"); }
-    std::int32_t onKeyDown(const CKeyCode&) override { return keyResult; }
-    bool onWheel(CDrawContext*, const CPoint& where, float distance) override {
-        lastPress = where;
-        wheel = distance;
-        return true;
-    }
-
-    int draws = 0;
-    CPoint lastPress{-1, -1};
-    std::int32_t lastButtons = 0;
-    std::int32_t keyResult = -1;
-    float wheel = 0;
-
-private:
-    void record(const char* what) {
-        if (log_) {
-            log_->push_back(name_ + " " + what);
-        }
+    RecordingView* add(const CRect& size, CColor color, const char* name, bool wantsFocus = false) {
+        auto* view = new RecordingView(size, color, &log, name);
+        view->setWantsFocus(wantsFocus);
+        frame->addView(view);
+        return view;
     }
 
-    CColor color_;
-    std::vector<std::string>* log_;
-    std::string name_;
+    headless::HostWindow host{CRect(300, 200, 500, 300)};
+    ::testing::NiceMock<MockFrameEditor> editor;
+    CFrame* frame = nullptr;
+    headless::ChildWindow* window = nullptr;
+    std::vector<std::string> log;
 };
 
 } // namespace toolkit::testing

@@ -12,34 +12,12 @@
 namespace toolkit {
 namespace {
 
-using testing::HeadlessTest;
 using testing::RecordingView;
 
-constexpr CColor kGreen{0, 255, 0, 255};
-constexpr CColor kBlue{0, 0, 255, 255};
+using testing::kBlue;
+using testing::kGreen;
 
-class ViewTree : public HeadlessTest {
-protected:
-    void SetUp() override {
-        HeadlessTest::SetUp();
-        frame = new CFrame(CRect(0, 0, 200, 100), &host, nullptr);
-        window = headless::childWindow(frame->getPlatformWindow());
-    }
-    void TearDown() override {
-        delete frame;
-        HeadlessTest::TearDown();
-    }
-    RecordingView* add(const CRect& size, CColor color, const char* name) {
-        auto* view = new RecordingView(size, color, &log, name);
-        frame->addView(view);
-        return view;
-    }
-
-    headless::HostWindow host{CRect(300, 200, 500, 300)};
-    CFrame* frame = nullptr;
-    headless::ChildWindow* window = nullptr;
-    std::vector<std::string> log;
-};
+using ViewTree = testing::FrameTest;
 
 TEST_F(ViewTree, ContainerTakesOverTheCreatorsReferenceAndReleasesChildrenOnce) {
     auto* container = new CViewContainer(CRect(0, 0, 50, 50));

@@ -7,6 +7,8 @@
 #include "toolkit/platform/win32/child_window.h"
 #include "toolkit/platform/win32/win32.h"
 
+#include "recording_view.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -15,35 +17,10 @@
 namespace toolkit {
 namespace {
 
+using testing::RecordingView;
+
 constexpr CColor kGreen{0, 255, 0, 255};
 constexpr CColor kBlue{0, 0, 255, 255};
-
-class PlainView : public CView {
-public:
-    PlainView(const CRect& size, CColor color) : CView(size), color_(color) {}
-    void draw(CDrawContext* context) override {
-        context->setFillColor(color_);
-        context->setFrameColor(color_);
-        context->fillRect(size_);
-        context->drawRect(size_);
-        setDirty(false);
-    }
-    void onMouseDown(CDrawContext*, const CPoint& where, std::int32_t) override {
-        ++presses;
-        lastPress = where;
-    }
-    bool onWheel(CDrawContext*, const CPoint& where, float distance) override {
-        lastPress = where;
-        wheel = distance;
-        return true;
-    }
-    int presses = 0;
-    CPoint lastPress{-1, -1};
-    float wheel = 0;
-
-private:
-    CColor color_;
-};
 
 LRESULT CALLBACK hostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
@@ -71,8 +48,8 @@ protected:
         ASSERT_NE(frame->getPlatformWindow(), nullptr);
         window = static_cast<win32::Win32ChildWindow*>(frame->getPlatformWindow())->handle();
         frame->setBackgroundColor(kColorGrey);
-        left = new PlainView(CRect(10, 10, 60, 60), kColorRed);
-        right = new PlainView(CRect(40, 40, 100, 100), kGreen);
+        left = new RecordingView(CRect(10, 10, 60, 60), kColorRed);
+        right = new RecordingView(CRect(40, 40, 100, 100), kGreen);
         frame->addView(left);
         frame->addView(right);
         pump();
@@ -97,8 +74,8 @@ protected:
     static inline HWND parent = nullptr;
     HWND window = nullptr;
     CFrame* frame = nullptr;
-    PlainView* left = nullptr;
-    PlainView* right = nullptr;
+    RecordingView* left = nullptr;
+    RecordingView* right = nullptr;
 };
 
 TEST_F(Win32Frame, LivesInAChildWindowOfAClassNamedAfterTheModule) {
@@ -129,7 +106,7 @@ TEST_F(Win32Frame, PaintMessagesDrawTheViewsInOrder) {
 TEST_F(Win32Frame, IdleRedrawsADirtyViewStraightIntoTheWindow) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     pump();
-    auto* late = new PlainView(CRect(200, 200, 220, 220), kBlue);
+    auto* late = new RecordingView(CRect(200, 200, 220, 220), kBlue);
     frame->addView(late);
     EXPECT_EQ(screenPixel(210, 210), kColorGrey);
     frame->idle();
