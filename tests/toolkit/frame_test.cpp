@@ -209,6 +209,14 @@ TEST_F(Frame, EditSignalsIdleAndTicksReachTheEditor) {
     orphan.runIdle();
 }
 
+TEST_F(Frame, AParentHandleFromARealHostGetsAWindowAtTheOrigin) {
+    int foreignHandle = 0;
+    CFrame other(CRect(0, 0, 30, 20), &foreignHandle, nullptr);
+    ASSERT_NE(other.getPlatformWindow(), nullptr);
+    EXPECT_EQ(other.getPlatformWindow()->screenRect(), CRect(0, 0, 30, 20));
+    EXPECT_EQ(foreignHandle, 0);
+}
+
 TEST_F(Frame, CursorKindsShowTheirShapeAndOthersRestoreTheSavedOne) {
     frame->setCursor(kCursorHand);
     EXPECT_EQ(headless::shownCursorKind(), kCursorHand);

@@ -3,14 +3,25 @@
 
 #include <cairo.h>
 
+#include <memory>
+#include <set>
+
 namespace toolkit::headless {
 
 namespace {
 
+std::set<const void*>& hostWindows() {
+    static std::set<const void*> windows;
+    return windows;
+}
+
 class HeadlessChildWindow : public ChildWindow {
 public:
-    HeadlessChildWindow(HostWindow& host, const CRect& size, platform::WindowEvents& events)
-        : host_(host), events_(&events),
+    HeadlessChildWindow(void* parent, const CRect& size, platform::WindowEvents& events)
+        : ownHost_(HostWindow::exists(parent)
+                       ? nullptr
+                       : std::make_unique<HostWindow>(CRect(0, 0, size.width(), size.height()))),
+          host_(ownHost_ ? *ownHost_ : *static_cast<HostWindow*>(parent)), events_(&events),
           surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width(), size.height())) {}
     ~HeadlessChildWindow() override { cairo_surface_destroy(surface_); }
     HeadlessChildWindow(const HeadlessChildWindow&) = delete;
@@ -79,12 +90,25 @@ public:
     }
 
 private:
+    std::unique_ptr<HostWindow> ownHost_;
     HostWindow& host_;
     platform::WindowEvents* events_;
     cairo_surface_t* surface_;
 };
 
 } // namespace
+
+HostWindow::HostWindow(const CRect& screenRect) : screenRect(screenRect) {
+    hostWindows().insert(this);
+}
+
+HostWindow::~HostWindow() {
+    hostWindows().erase(this);
+}
+
+bool HostWindow::exists(const void* handle) {
+    return hostWindows().count(handle) != 0;
+}
 
 ChildWindow* childWindow(platform::Window* window) {
     return static_cast<ChildWindow*>(window);
@@ -100,8 +124,7 @@ bool writePng(platform::Device& device, const std::string& path) {
 namespace toolkit::platform {
 
 std::unique_ptr<Window> createChildWindow(void* parent, const CRect& size, WindowEvents& events) {
-    return std::make_unique<headless::HeadlessChildWindow>(
-        *static_cast<headless::HostWindow*>(parent), size, events);
+    return std::make_unique<headless::HeadlessChildWindow>(parent, size, events);
 }
 
 } // namespace toolkit::platform

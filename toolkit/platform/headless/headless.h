@@ -34,8 +34,17 @@ void setDoubleClickTime(std::uint32_t milliseconds);
 // The kind of the cursor shown last (0 for the arrow the pointer starts with).
 std::int32_t shownCursorKind();
 
-// What a frame is given as its parent window: the host's window on a virtual screen.
-struct HostWindow {
+// What a frame is given as its parent window: the host's window on a virtual screen. A parent
+// handle that is no HostWindow (a real host's window) gets a window of its own at the origin.
+class HostWindow {
+public:
+    explicit HostWindow(const CRect& screenRect);
+    ~HostWindow();
+    HostWindow(const HostWindow&) = delete;
+    HostWindow& operator=(const HostWindow&) = delete;
+
+    static bool exists(const void* handle);
+
     CRect screenRect;
 };
 
