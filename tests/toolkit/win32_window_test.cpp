@@ -186,3 +186,27 @@ TEST_F(Win32Frame, BitmapResourcesDrawWithColourKeyAndConstantAlpha) {
 
 } // namespace
 } // namespace toolkit
+
+namespace toolkit {
+namespace {
+
+// With no frame alive nothing holds "msimg32.dll": the colour key falls back to a mask, and
+// the constant-alpha blit is not available.
+TEST(Win32WithoutBlitLibrary, ColourKeyFallsBackToAMaskAndAlphaDrawsNothing) {
+    auto* keyed = new CBitmap(100);
+    auto* surface = new COffscreenContext(nullptr, 4, 4, kColorGrey);
+    keyed->drawTransparent(surface, CRect(0, 0, 4, 2));
+    keyed->drawAlphaBlend(surface, CRect(0, 2, 4, 4), {}, 128);
+    platform::Device* pixels = surface->getSystemContext();
+    EXPECT_EQ(pixels->pixel({0, 0}), kColorGrey);
+    EXPECT_EQ(pixels->pixel({1, 1}), kColorGrey);
+    EXPECT_EQ(pixels->pixel({1, 0}), (CColor{254, 255, 255, 255}));
+    EXPECT_EQ(pixels->pixel({3, 1}), (CColor{255, 255, 254, 255}));
+    EXPECT_EQ(pixels->pixel({2, 0}), kColorRed);
+    EXPECT_EQ(pixels->pixel({2, 2}), kColorGrey);
+    surface->forget();
+    keyed->forget();
+}
+
+} // namespace
+} // namespace toolkit
