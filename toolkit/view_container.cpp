@@ -54,6 +54,8 @@ bool CViewContainer::removeView(CView* view, bool withForget) {
     }
     children_.erase(std::find(children_.begin(), children_.end(), view));
     view->onRemoved(this);
+    // A view that outlives its removal must not keep pointing at a frame that may go first.
+    view->setParents(nullptr, nullptr);
     if (withForget) {
         view->forget();
     }

@@ -2,6 +2,7 @@
 // and a whole frame rendered to a PNG.
 #include "toolkit/bitmap.h"
 #include "toolkit/buttons.h"
+#include "toolkit/offscreen_context.h"
 
 #include "headless_support.h"
 
@@ -48,6 +49,20 @@ TEST_F(Frame, ASecondModalViewIsRefusedUntilTheFirstIsCleared) {
     frame = nullptr;
     EXPECT_EQ(b->getNbReference(), 1);
     b->forget();
+    frame = new CFrame(CRect(0, 0, 200, 100), &host, &editor);
+}
+
+TEST_F(Frame, AModalContainerMayOutliveTheFrame) {
+    auto* modal = new CViewContainer(CRect(0, 0, 50, 50));
+    modal->addView(new RecordingView(CRect(0, 0, 10, 10), kColorRed, &log, "inside"));
+    frame->setModalView(modal);
+    EXPECT_EQ(modal->getFrame(), frame);
+    delete frame;
+    frame = nullptr;
+    EXPECT_EQ(modal->getFrame(), nullptr);
+    EXPECT_EQ(modal->getParentView(), nullptr);
+    modal->forget();
+    EXPECT_EQ(log, std::vector<std::string>{"inside deleted"});
     frame = new CFrame(CRect(0, 0, 200, 100), &host, &editor);
 }
 
@@ -281,10 +296,15 @@ TEST_F(Frame, RendersToAPngAsTheDrawingCallsSay) {
     EXPECT_EQ(window->pixel({150, 10}), kColorBlack) << "white is the colour key";
     EXPECT_EQ(window->pixel({152, 10}), kColorRed);
 
-    // Left beside the test binary for inspection.
-    const std::filesystem::path png = "toolkit_frame.png";
-    ASSERT_TRUE(window->writePng(png.string()));
-    EXPECT_GT(std::filesystem::file_size(png), 100u);
+    // Left beside the test binary for inspection: the window, and the frame's offscreen.
+    for (const auto& [name, written] :
+         {std::pair{"toolkit_frame.png", window->writePng("toolkit_frame.png")},
+          std::pair{"toolkit_frame_offscreen.png",
+                    headless::writePng(*frame->getOffscreen()->getSystemContext(),
+                                       "toolkit_frame_offscreen.png")}}) {
+        ASSERT_TRUE(written) << name;
+        EXPECT_GT(std::filesystem::file_size(name), 100u) << name;
+    }
 }
 
 } // namespace

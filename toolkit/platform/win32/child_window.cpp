@@ -113,6 +113,10 @@ LRESULT Win32ChildWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 std::unique_ptr<platform::Device> Win32ChildWindow::openDevice() {
+    // Once the window is gone, a null window's device would be the whole screen's.
+    if (!window_) {
+        return nullptr;
+    }
     return GdiDevice::ofWindow(window_);
 }
 
