@@ -39,7 +39,6 @@ public:
     std::int32_t getHeight() const { return height_; }
     bool isLoaded() const { return image_ != nullptr; }
     CColor getTransparentColor() const { return transparentColor_; }
-    void setTransparentColor(CColor color) { transparentColor_ = color; }
 
 private:
     std::int32_t resourceId_;

@@ -226,7 +226,7 @@ void CFrame::onMouseDown(CDrawContext* context, const CPoint& where, std::int32_
     if (focusView_) {
         setFocusView(nullptr);
     }
-    if (buttons == -1 && context) {
+    if (buttons == kButtonsUnknown && context) {
         buttons = CDrawContext::getMouseButtons();
     }
     if (modalView_) {

@@ -3,6 +3,7 @@
 // a reference of its own.
 #pragma once
 
+#include "toolkit/buttons.h"
 #include "toolkit/key_code.h"
 #include "toolkit/point.h"
 #include "toolkit/rect.h"
@@ -28,7 +29,8 @@ public:
     virtual void drawRect(CDrawContext* context, const CRect& update);
     // Touching counts as overlapping.
     virtual bool overlaps(const CRect& rect) const;
-    virtual void onMouseDown(CDrawContext* context, const CPoint& where, std::int32_t buttons = -1);
+    virtual void onMouseDown(CDrawContext* context, const CPoint& where,
+                             std::int32_t buttons = kButtonsUnknown);
 
     virtual void setBackground(CBitmap* bitmap);
     virtual CBitmap* getBackground() const;
@@ -56,7 +58,7 @@ public:
     virtual void setMouseArea(const CRect& area);
     virtual CRect getMouseArea() const;
     // The mouse area answers, all four edges included.
-    virtual bool hitTest(const CPoint& where, std::int32_t buttons = -1) const;
+    virtual bool hitTest(const CPoint& where, std::int32_t buttons = kButtonsUnknown) const;
 
     virtual void setTransparency(bool transparent);
     virtual bool getTransparency() const;

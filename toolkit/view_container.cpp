@@ -240,7 +240,7 @@ CView* CViewContainer::getCurrentView() const {
 
 void CViewContainer::onMouseDown(CDrawContext* context, const CPoint& where, std::int32_t buttons) {
     const CPoint local = toLocal(where);
-    if (buttons == -1 && context) {
+    if (buttons == kButtonsUnknown && context) {
         buttons = CDrawContext::getMouseButtons();
     }
     for (auto it = children_.rbegin(); it != children_.rend(); ++it) {

@@ -50,7 +50,7 @@ public:
     void draw(CDrawContext* context) override;
     void drawRect(CDrawContext* context, const CRect& update) override;
     void onMouseDown(CDrawContext* context, const CPoint& where,
-                     std::int32_t buttons = -1) override;
+                     std::int32_t buttons = kButtonsUnknown) override;
     std::int32_t onKeyDown(const CKeyCode& key) override;
     std::int32_t onKeyUp(const CKeyCode& key) override;
     bool onWheelAxis(CDrawContext* context, const CPoint& where, std::int32_t axis,
