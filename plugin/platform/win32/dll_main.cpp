@@ -1,10 +1,10 @@
-// The loader's attach hook keeps the module handle: the toolkit needs it for bitmap resources and
-// for naming its window class.
-#include "plugin/module_instance.h"
+// The loader's attach hook hands the module handle to the toolkit, which loads its bitmap
+// resources from this module and names its window class after it.
+#include "toolkit/module_handle.h"
 
 #include <windows.h>
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD, LPVOID) {
-    setModuleInstance(instance);
+    toolkit::setModuleHandle(instance);
     return TRUE;
 }
