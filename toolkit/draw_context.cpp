@@ -56,7 +56,7 @@ void CDrawContext::applyBrush() {
 
 void CDrawContext::applyFont() {
     if (device_) {
-        device_->setFont(fontSpec(fontId_, fontStyle_));
+        device_->setFont(fontChoice(fontId_, fontStyle_));
     }
 }
 

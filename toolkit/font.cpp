@@ -36,18 +36,18 @@ std::int32_t fontSize(std::int32_t id) {
     return kFontTable[normalizeFontId(id)].size;
 }
 
-FontSpec fontSpec(std::int32_t id, std::int32_t style) {
+FontChoice fontChoice(std::int32_t id, std::int32_t style) {
     id = normalizeFontId(id);
     const FontEntry& entry = kFontTable[id];
-    FontSpec spec;
-    spec.face = entry.face;
-    spec.size = entry.size;
+    FontChoice choice;
+    choice.face = entry.face;
+    choice.size = entry.size;
     // The system font is always bold, whatever style is asked for.
-    spec.weight = (id == kFontSystem || (style & kStyleBold)) ? 700 : 400;
-    spec.italic = (style & kStyleItalic) != 0;
-    spec.underline = (style & kStyleUnderline) != 0;
-    spec.pitchAndFamily = entry.pitchAndFamily;
-    return spec;
+    choice.weight = (id == kFontSystem || (style & kStyleBold)) ? 700 : 400;
+    choice.italic = (style & kStyleItalic) != 0;
+    choice.underline = (style & kStyleUnderline) != 0;
+    choice.pitchAndFamily = entry.pitchAndFamily;
+    return choice;
 }
 
 } // namespace toolkit

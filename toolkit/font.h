@@ -24,7 +24,7 @@ inline constexpr std::int32_t kStyleUnderline = 4;
 enum CHoriTxtAlign : std::int32_t { kAlignLeft = 0, kAlignCenter = 1, kAlignRight = 2 };
 
 // What a back end needs to build a native font.
-struct FontSpec {
+struct FontChoice {
     const char* face = "";
     std::int32_t size = 0; // character height in pixels
     std::int32_t weight = 400;
@@ -32,12 +32,12 @@ struct FontSpec {
     bool underline = false;
     std::uint8_t pitchAndFamily = 0;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontChoice&) const = default;
 };
 
 // An id outside the table means the system font.
 std::int32_t normalizeFontId(std::int32_t id);
 std::int32_t fontSize(std::int32_t id);
-FontSpec fontSpec(std::int32_t id, std::int32_t style);
+FontChoice fontChoice(std::int32_t id, std::int32_t style);
 
 } // namespace toolkit

@@ -130,7 +130,7 @@ TEST(DrawContext, ArialIsDrawnWithItsMetricCompatibleFace) {
     Offscreen arial(80, 20);
     Offscreen liberation(80, 20);
     arial.context->setFont(kFontNormal);
-    FontSpec face = fontSpec(kFontNormal, 0);
+    FontChoice face = fontChoice(kFontNormal, 0);
     face.face = "Liberation Sans";
     liberation.context->getSystemContext()->setFont(face);
     const CRect line(0, 0, 80, 20);
@@ -241,7 +241,7 @@ class CountingDevice : public platform::Device {
 public:
     MOCK_METHOD(void, setPen, (CColor, std::int32_t), (override));
     MOCK_METHOD(bool, setBrush, (CColor), (override));
-    MOCK_METHOD(void, setFont, (const FontSpec&), (override));
+    MOCK_METHOD(void, setFont, (const FontChoice&), (override));
     MOCK_METHOD(void, setTextColor, (CColor), (override));
     MOCK_METHOD(void, setTextBackground, (CColor), (override));
     MOCK_METHOD(void, setClip, (const CRect&), (override));
@@ -282,14 +282,14 @@ TEST(DrawContext, ReplacesPenBrushFontAndClipOnlyWhenTheyChange) {
 }
 
 TEST(DrawContext, SystemFontIsBoldTwelvePixelArialWhateverStyleIsAsked) {
-    const FontSpec system = fontSpec(kFontSystem, 0);
+    const FontChoice system = fontChoice(kFontSystem, 0);
     EXPECT_STREQ(system.face, "Arial");
     EXPECT_EQ(system.size, 12);
     EXPECT_EQ(system.weight, 700);
-    EXPECT_EQ(fontSpec(42, 0), system);
-    EXPECT_EQ(fontSpec(kFontNormal, 0).weight, 400);
-    EXPECT_EQ(fontSpec(kFontNormal, kStyleBold).weight, 700);
-    EXPECT_STREQ(fontSpec(kFontSymbol, 0).face, "Symbol");
+    EXPECT_EQ(fontChoice(42, 0), system);
+    EXPECT_EQ(fontChoice(kFontNormal, 0).weight, 400);
+    EXPECT_EQ(fontChoice(kFontNormal, kStyleBold).weight, 700);
+    EXPECT_STREQ(fontChoice(kFontSymbol, 0).face, "Symbol");
 }
 
 // Records its own destruction.

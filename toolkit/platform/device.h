@@ -34,7 +34,7 @@ public:
     virtual void setPen(CColor color, std::int32_t width) = 0;
     // False when the brush could not be created; the previous one then stays.
     virtual bool setBrush(CColor color) = 0;
-    virtual void setFont(const FontSpec& font) = 0;
+    virtual void setFont(const FontChoice& font) = 0;
     virtual void setTextColor(CColor color) = 0;
     virtual void setTextBackground(CColor color) = 0;
     virtual void setClip(const CRect& rect) = 0;

@@ -74,7 +74,7 @@ bool CairoDevice::setBrush(CColor color) {
     return true;
 }
 
-void CairoDevice::setFont(const FontSpec& font) {
+void CairoDevice::setFont(const FontChoice& font) {
     font_ = font;
 }
 

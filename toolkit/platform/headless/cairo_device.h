@@ -22,7 +22,7 @@ public:
 
     void setPen(CColor color, std::int32_t width) override;
     bool setBrush(CColor color) override;
-    void setFont(const FontSpec& font) override;
+    void setFont(const FontChoice& font) override;
     void setTextColor(CColor color) override;
     void setTextBackground(CColor color) override;
     void setClip(const CRect& rect) override;
@@ -54,7 +54,7 @@ private:
     CColor brush_ = kColorWhite;
     CColor textColor_ = kColorBlack;
     CColor textBackground_ = kColorWhite;
-    FontSpec font_;
+    FontChoice font_;
     CPoint position_;
 };
 

@@ -112,7 +112,7 @@ bool GdiDevice::setBrush(CColor color) {
     return true;
 }
 
-void GdiDevice::setFont(const FontSpec& font) {
+void GdiDevice::setFont(const FontChoice& font) {
     LOGFONTA description{};
     description.lfHeight = -font.size;
     description.lfWeight = font.weight;

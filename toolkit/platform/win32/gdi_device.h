@@ -23,7 +23,7 @@ public:
 
     void setPen(CColor color, std::int32_t width) override;
     bool setBrush(CColor color) override;
-    void setFont(const FontSpec& font) override;
+    void setFont(const FontChoice& font) override;
     void setTextColor(CColor color) override;
     void setTextBackground(CColor color) override;
     void setClip(const CRect& rect) override;
