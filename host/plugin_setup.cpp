@@ -2,40 +2,32 @@
 
 #include "engine/parameter_ids.h"
 #include "host/hosted_plugin.h"
-#include "presets/factory_programs.h"
 #include "presets/preset_format.h"
-#include "presets/program.h"
-#include "presets/program_records.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
-const FactoryProgram* findFactoryProgram(const std::string& which) {
+int findProgram(const std::vector<FileRecord>& programs, const std::string& which) {
     char* end = nullptr;
     errno = 0;
     const long number = std::strtol(which.c_str(), &end, 10);
     if (!which.empty() && *end == '\0' && errno == 0) {
-        return number >= 0 && number < kNumPrograms ? &factoryPrograms()[number] : nullptr;
+        return number >= 0 && number < static_cast<long>(programs.size()) ? static_cast<int>(number)
+                                                                          : -1;
     }
-    for (const FactoryProgram& program : factoryPrograms()) {
-        if (which == program.name) {
-            return &program;
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        if (which == programs[i].name) {
+            return static_cast<int>(i);
         }
     }
-    return nullptr;
+    return -1;
 }
 
 void loadFileRecord(HostedPlugin& plugin, const FileRecord& record) {
     for (int i = 0; i < kNumParams; ++i) {
         plugin.setParameter(i, record.values[i]);
     }
-}
-
-void loadFactoryProgram(HostedPlugin& plugin, const FactoryProgram& program) {
-    CProgram record;
-    applyFactoryProgram(program, record);
-    loadFileRecord(plugin, fileRecordOf(record));
 }
 
 bool setNamedParameter(HostedPlugin& plugin, const std::string& assignment, std::string& error) {

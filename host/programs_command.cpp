@@ -2,7 +2,7 @@
 #include "host/control_table.h"
 #include "host/hosted_plugin.h"
 #include "host/plugin_setup.h"
-#include "presets/factory_programs.h"
+#include "presets/program_records.h"
 
 // The factory programs are not host-visible (the plug-in shows the host its working program
 // only), so the table comes from the sources and the display texts from the plug-in itself.
@@ -13,9 +13,9 @@ int programsCommand(const Arguments& arguments) {
     }
     printControlHeader(*plugin, true);
     int number = 0;
-    for (const FactoryProgram& entry : factoryPrograms()) {
-        loadFactoryProgram(*plugin, entry);
-        printControlRow(*plugin, number++, entry.name, true);
+    for (const FileRecord& program : factoryBankRecords()) {
+        loadFileRecord(*plugin, program);
+        printControlRow(*plugin, number++, program.name, true);
     }
     return 0;
 }

@@ -3,8 +3,8 @@
 #include "host/hosted_plugin.h"
 #include "host/plugin_setup.h"
 #include "host/render.h"
-#include "presets/factory_programs.h"
 #include "presets/preset_files.h"
+#include "presets/program_records.h"
 
 #include <unistd.h>
 
@@ -113,22 +113,12 @@ bool loadBankProgram(HostedPlugin& plugin, const RenderOptions& options, std::st
         return false;
     }
     const std::string which = options.program.empty() ? "0" : options.program;
-    int chosen = -1;
-    for (std::size_t r = 0; r < bank.records.size(); ++r) {
-        if (which == std::to_string(r) || which == bank.records[r].name) {
-            chosen = static_cast<int>(r);
-            break;
-        }
-    }
+    const int chosen = findProgram(bank.records, which);
     if (chosen < 0) {
         error = options.bankFile + " has no program '" + which + "'";
         return false;
     }
-    if (bank.namesOnly) {
-        loadFactoryProgram(plugin, factoryPrograms()[chosen]);
-    } else {
-        loadFileRecord(plugin, bank.records[chosen]);
-    }
+    loadFileRecord(plugin, bank.namesOnly ? factoryBankRecords()[chosen] : bank.records[chosen]);
     return true;
 }
 
@@ -154,12 +144,13 @@ bool configure(HostedPlugin& plugin, const RenderOptions& options, std::string& 
             return false;
         }
     } else if (!options.program.empty()) {
-        const FactoryProgram* program = findFactoryProgram(options.program);
-        if (!program) {
+        const std::vector<FileRecord> factory = factoryBankRecords();
+        const int chosen = findProgram(factory, options.program);
+        if (chosen < 0) {
             error = "unknown program '" + options.program + "'";
             return false;
         }
-        loadFactoryProgram(plugin, *program);
+        loadFileRecord(plugin, factory[chosen]);
     }
     for (const std::string& assignment : options.assignments) {
         if (!setNamedParameter(plugin, assignment, error)) {

@@ -17,11 +17,8 @@ public:
         *rect = nullptr;
         return false;
     }
-    virtual bool open(void* parentWindow) {
-        parentWindow_ = parentWindow;
-        return false;
-    }
-    virtual void close() { parentWindow_ = nullptr; }
+    virtual bool open(void*) { return false; }
+    virtual void close() {}
     virtual void idle() {}
     virtual bool onKeyDown(VstKeyCode&) { return false; }
     virtual bool onKeyUp(VstKeyCode&) { return false; }
@@ -33,9 +30,7 @@ public:
     virtual void programNameChanged(const char*) {}
 
     AudioEffect* effect() const { return effect_; }
-    void* parentWindow() const { return parentWindow_; }
 
 private:
     AudioEffect* effect_;
-    void* parentWindow_ = nullptr;
 };

@@ -40,7 +40,7 @@ float getParameterEntry(AEffect* record, VstInt32 index) {
 } // namespace
 
 AudioEffect::AudioEffect(audioMasterCallback host, VstInt32 numPrograms, VstInt32 numParams)
-    : host_(host), numPrograms_(numPrograms), numParams_(numParams) {
+    : host_(host) {
     record_.magic = kEffectMagic;
     record_.dispatcher = dispatchEntry;
     record_.process = processEntry;
@@ -84,14 +84,6 @@ void AudioEffect::setParameterAutomated(VstInt32 index, float value) {
     callHost(audioMasterAutomate, index, 0, nullptr, value);
 }
 
-VstInt32 AudioEffect::getMasterVersion() {
-    return static_cast<VstInt32>(callHost(audioMasterVersion));
-}
-
-VstInt32 AudioEffect::getCurrentUniqueId() {
-    return static_cast<VstInt32>(callHost(audioMasterCurrentId));
-}
-
 void AudioEffect::masterIdle() {
     callHost(audioMasterIdle);
 }
@@ -115,7 +107,7 @@ VstIntPtr AudioEffect::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr val
         close();
         return 0;
     case effSetProgram:
-        if (value >= 0 && value < numPrograms_) {
+        if (value >= 0 && value < record_.numPrograms) {
             setProgram(static_cast<VstInt32>(value));
         }
         return 0;

@@ -47,9 +47,7 @@ public:
     void setUniqueID(VstInt32 id) { record_.uniqueID = id; }
     void setNumInputs(VstInt32 inputs) { record_.numInputs = inputs; }
     void setNumOutputs(VstInt32 outputs) { record_.numOutputs = outputs; }
-    void canProcessReplacing(bool state = true) { setFlag(effFlagsCanReplacing, state); }
     void canDoubleReplacing(bool state = true) { setFlag(effFlagsCanDoubleReplacing, state); }
-    void programsAreChunks(bool state = true) { setFlag(effFlagsProgramChunks, state); }
     void setInitialDelay(VstInt32 delay) { record_.initialDelay = delay; }
 
     AEffEditor* getEditor() const { return editor_.get(); }
@@ -61,9 +59,7 @@ public:
     VstInt32 getBlockSize() const { return blockSize_; }
     audioMasterCallback hostCallback() const { return host_; }
 
-    // Host queries. Without a callback they answer 0 or false, and a pin counts as connected.
-    VstInt32 getMasterVersion();
-    VstInt32 getCurrentUniqueId();
+    // Host queries. Without a callback they do nothing, and a pin counts as connected.
     void masterIdle();
     bool isInputConnected(VstInt32 input);
     bool isOutputConnected(VstInt32 output);
@@ -80,15 +76,11 @@ protected:
                        void* ptr = nullptr, float opt = 0.0f);
     void setFlag(VstInt32 flag, bool state);
 
-    VstInt32 numPrograms() const { return numPrograms_; }
-
 private:
     audioMasterCallback host_;
     std::unique_ptr<AEffEditor> editor_;
     float sampleRate_ = 44100.0f;
     VstInt32 blockSize_ = 1024;
-    VstInt32 numPrograms_;
-    VstInt32 numParams_;
     VstInt32 currentProgram_ = 0;
     AEffect record_{};
 };

@@ -3,8 +3,6 @@
 #include "plugin/aeff_editor.h"
 #include "presets/memory_slots.h"
 
-#include <cstring>
-
 CPresetSystemEffect::CPresetSystemEffect(audioMasterCallback host, VstInt32 numParams,
                                          SettingsStore& settings)
     : AudioEffectX(host, 1, numParams), settings_(settings) {
@@ -34,19 +32,20 @@ bool CPresetSystemEffect::getProgramNameIndexed(VstInt32, VstInt32 index, char* 
     return true;
 }
 
+void CPresetSystemEffect::nameCurrentProgram(const char* text) {
+    programs_[currentProgram_].setName(text);
+    programs_[0].setName(text);
+}
+
 void CPresetSystemEffect::setCurrentProgramName(const char* text) {
-    char name[CProgram::kNameBytes] = {};
-    std::memcpy(name, text, strnlen(text, CProgram::kMaxNameLength));
-    programs_[currentProgram_].setName(name);
-    programs_[0].setName(name);
+    nameCurrentProgram(text);
     if (AEffEditor* editor = getEditor()) {
-        editor->programNameChanged(name);
+        editor->programNameChanged(programs_[0].name());
     }
 }
 
 void CPresetSystemEffect::renameCurrentProgram(const char* text) {
-    programs_[currentProgram_].setName(text);
-    programs_[0].setName(text);
+    nameCurrentProgram(text);
     updateDisplay();
 }
 
@@ -59,8 +58,9 @@ void CPresetSystemEffect::selectProgram(int index) {
     for (int i = 0; i < kNumParams; ++i) {
         const float v = programs_[index].getParameter(i);
         loadProgramParameter(i, v);
-        programs_[0].setParameter(i, programs_[index].getParameter(i));
+        programs_[0].setParameter(i, v);
     }
+    // Through a copy: with index 0 the record is renamed to its own name.
     char name[CProgram::kNameBytes];
     programs_[index].getName(name);
     programs_[0].setName(name);

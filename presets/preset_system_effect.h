@@ -49,6 +49,9 @@ protected:
     void loadProgramParameter(VstInt32 index, float value);
 
 private:
+    // Names the current record and record 0 alike (each keeps at most 24 characters).
+    void nameCurrentProgram(const char* text);
+
     SettingsStore& settings_;
     std::array<CProgram, kNumPrograms> programs_;
     // Read by parameter changes, which may come from any thread.

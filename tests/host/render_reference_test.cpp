@@ -6,6 +6,7 @@
 #include "host/plugin_setup.h"
 #include "host/render.h"
 #include "host/test_signal.h"
+#include "presets/program_records.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,8 @@ TEST(RenderReference, BinaryRendersTheReference) {
         std::string error;
         auto plugin = HostedPlugin::load(executableDirectory() + AMBERLOW_PLUGIN_FILE, error);
         ASSERT_NE(plugin, nullptr) << error;
-        loadFactoryProgram(*plugin, *findFactoryProgram(c.program));
+        const std::vector<FileRecord> factory = factoryBankRecords();
+        loadFileRecord(*plugin, factory[findProgram(factory, c.program)]);
         RenderSettings settings;
         settings.blockSize = c.blockSize;
         settings.doublePrecision = c.doublePrecision;

@@ -87,6 +87,13 @@ TEST_F(ProgramStoreTest, SelectProgramRunsItAndTellsTheHost) {
     EXPECT_EQ(dispatch(effGetProgram), 0);
 }
 
+TEST_F(ProgramStoreTest, SelectingTheWorkingProgramKeepsItsName) {
+    effect().selectProgram(0);
+    EXPECT_STREQ(effect().program(0).name(), "Current");
+    effect().renameCurrentProgram("Working");
+    EXPECT_STREQ(effect().program(0).name(), "Working");
+}
+
 TEST_F(ProgramStoreTest, ParameterChangesReachCurrentRecordAndRecordZeroOnly) {
     effect().selectProgram(5);
     set(kTime, 0.9f);
