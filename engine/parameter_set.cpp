@@ -24,8 +24,7 @@ int outputStep(float v) {
     return roundHalfUp(60.0 * static_cast<double>(v));
 }
 
-} // namespace
-
+// The engine value of each active parameter, from its normalised value.
 int processModeFor(float v) {
     return roundHalfUp(2.0 * static_cast<double>(v));
 }
@@ -41,6 +40,8 @@ double driveGainFor(float v) {
 double outputGainFor(float v) {
     return std::pow(31.622776601683793, outputStep(v) / 60.0);
 }
+
+} // namespace
 
 std::optional<float> ParameterSet::set(int index, float value) {
     if (!isParameterIndex(index)) {
@@ -83,7 +84,7 @@ void ParameterSet::label(int, char* text) {
 }
 
 void ParameterSet::display(int index, char* text) const {
-    const double v = get(index);
+    const float v = get(index);
     switch (index) {
     case kProcess: {
         const int mode = values_.processMode.load(std::memory_order_relaxed);
@@ -102,7 +103,7 @@ void ParameterSet::display(int index, char* text) const {
         formatParamNumber(roundHalfUp(40.0 * v) / 4.0, text);
         break;
     case kOutput:
-        formatParamNumber(roundHalfUp(60.0 * v) / 2.0, text);
+        formatParamNumber(outputStep(v) / 2.0, text);
         break;
     default:
         std::strcpy(text, " ");

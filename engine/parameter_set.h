@@ -30,10 +30,3 @@ private:
     std::array<std::atomic<float>, kNumParams> stored_{};
     EngineValues values_;
 };
-
-// The engine value of each active parameter, as a pure function of its normalised value.
-int processModeFor(float v);
-int ratioIndexFor(float v);
-double timeConstantFor(float v);
-double driveGainFor(float v);
-double outputGainFor(float v);
