@@ -136,8 +136,12 @@ void CFrame::endEdit(std::int32_t tag) {
 }
 
 CPoint CFrame::getCurrentLocation() const {
+    return screenToFrame(platform::cursorPosition());
+}
+
+CPoint CFrame::screenToFrame(CPoint screen) const {
     const CPoint origin = window_ ? window_->screenRect().topLeft() : CPoint();
-    return platform::cursorPosition().offset(-origin.h, -origin.v);
+    return screen.offset(-origin.h, -origin.v);
 }
 
 void CFrame::setCursor(std::int32_t kind) {
@@ -339,15 +343,14 @@ void CFrame::handlePaint(platform::Device& device, const CRect& update) {
 }
 
 void CFrame::handleButtonDown(CPoint where) {
-    CDrawContext* context = new CDrawContext(this, nullptr, window_.get());
-    onMouseDown(context, where, -1);
+    CDrawContext* context = createDrawContext();
+    onMouseDown(context, where, kButtonsUnknown);
     context->forget();
 }
 
 void CFrame::handleWheel(CPoint screen, float distance) {
-    CDrawContext* context = new CDrawContext(this, nullptr, window_.get());
-    const CPoint origin = window_ ? window_->screenRect().topLeft() : CPoint();
-    onWheel(context, screen.offset(-origin.h, -origin.v), distance);
+    CDrawContext* context = createDrawContext();
+    onWheel(context, screenToFrame(screen), distance);
     context->forget();
 }
 

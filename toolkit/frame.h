@@ -88,6 +88,8 @@ public:
     void* getParentWindow() const { return parentWindow_; }
 
 private:
+    // A screen position in frame coordinates.
+    CPoint screenToFrame(CPoint screen) const;
     void handlePaint(platform::Device& device, const CRect& update) override;
     void handleButtonDown(CPoint where) override;
     void handleWheel(CPoint screen, float distance) override;

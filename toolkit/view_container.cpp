@@ -52,7 +52,7 @@ bool CViewContainer::removeView(CView* view, bool withForget) {
     if (currentDragView_ == view) {
         currentDragView_ = nullptr;
     }
-    children_.erase(std::find(children_.begin(), children_.end(), view));
+    children_.erase(found);
     view->onRemoved(this);
     // A view that outlives its removal must not keep pointing at a frame that may go first.
     view->setParents(nullptr, nullptr);
@@ -114,8 +114,10 @@ void CViewContainer::useOffscreen(bool use) {
     }
 }
 
-void CViewContainer::createOffscreen() {
-    offscreen_ = new COffscreenContext(getFrame(), size_.width(), size_.height(), kColorBlack);
+void CViewContainer::ensureOffscreen() {
+    if (drawInOffscreen_ && !offscreen_) {
+        offscreen_ = new COffscreenContext(getFrame(), size_.width(), size_.height(), kColorBlack);
+    }
 }
 
 void CViewContainer::releaseOffscreen() {
@@ -126,9 +128,7 @@ void CViewContainer::releaseOffscreen() {
 }
 
 CDrawContext* CViewContainer::drawTarget(CDrawContext* context) {
-    if (drawInOffscreen_ && !offscreen_) {
-        createOffscreen();
-    }
+    ensureOffscreen();
     return drawInOffscreen_ ? offscreen_ : context;
 }
 
@@ -398,9 +398,9 @@ bool CViewContainer::isDirty() const {
 
 void CViewContainer::setViewSize(const CRect& size) {
     CView::setViewSize(size);
-    if (offscreen_ && drawInOffscreen_) {
+    if (offscreen_) {
         releaseOffscreen();
-        createOffscreen();
+        ensureOffscreen();
     }
 }
 
@@ -410,9 +410,7 @@ bool CViewContainer::onRemoved(CView*) {
 }
 
 bool CViewContainer::onAttached(CView*) {
-    if (drawInOffscreen_ && !offscreen_) {
-        createOffscreen();
-    }
+    ensureOffscreen();
     return true;
 }
 

@@ -88,7 +88,8 @@ private:
     bool switchDragView(CView* view, CDrawContext* context, CDragContainer* drag,
                         const CPoint& local);
     CDrawContext* drawTarget(CDrawContext* context);
-    void createOffscreen();
+    // Creates the offscreen when the container draws through one and has none yet.
+    void ensureOffscreen();
     void releaseOffscreen();
     void drawBackground(CDrawContext* target, const CRect& rect);
 

@@ -31,7 +31,7 @@ public:
         if (!isMouseEnabled()) {
             return;
         }
-        if (buttons == -1) {
+        if (buttons == kButtonsUnknown) {
             buttons = CDrawContext::getMouseButtons();
         }
         if (listener_ && (buttons & kAnyModifier) &&

@@ -15,7 +15,7 @@ namespace {
 
 using ::testing::_;
 
-constexpr CColor kGreen{0, 255, 0, 255};
+using testing::kGreen;
 
 // Owns a context through its creator's reference.
 struct Offscreen {

@@ -1,7 +1,7 @@
-// Helpers shared by the headless toolkit tests: pointer states and scripted-input resets.
+// Helpers shared by the headless toolkit tests: pointer states, scripted-input resets, and a
+// frame in a host window with a mock editor.
 #pragma once
 
-#include "toolkit/draw_context.h"
 #include "toolkit/frame.h"
 #include "toolkit/frame_editor.h"
 #include "toolkit/platform/headless/headless.h"

@@ -11,16 +11,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
-#include <string>
 
 namespace toolkit {
 namespace {
 
 using testing::RecordingView;
 
-constexpr CColor kGreen{0, 255, 0, 255};
-constexpr CColor kBlue{0, 0, 255, 255};
+using testing::kBlue;
+using testing::kGreen;
 
 LRESULT CALLBACK hostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
@@ -183,12 +183,6 @@ TEST_F(Win32Frame, BitmapResourcesDrawWithColourKeyAndConstantAlpha) {
     surface->forget();
     keyed->forget();
 }
-
-} // namespace
-} // namespace toolkit
-
-namespace toolkit {
-namespace {
 
 // With no frame alive nothing holds "msimg32.dll": the colour key falls back to a mask, and
 // the constant-alpha blit is not available.

@@ -36,6 +36,20 @@ HBITMAP bitmapOf(const platform::Image& image) {
     return static_cast<const GdiImage&>(image).bitmap();
 }
 
+// Selects created in place of owned and deletes owned; false, changing nothing, when the object
+// could not be created.
+template <typename Handle> bool replaceSelected(HDC dc, Handle created, Handle& owned) {
+    if (!created) {
+        return false;
+    }
+    SelectObject(dc, created);
+    if (owned) {
+        DeleteObject(owned);
+    }
+    owned = created;
+    return true;
+}
+
 } // namespace
 
 GdiDevice::GdiDevice(HDC dc)
@@ -87,29 +101,12 @@ GdiDevice::~GdiDevice() {
 
 void GdiDevice::setPen(CColor color, std::int32_t width) {
     LOGPEN description{PS_SOLID, POINT{width, 0}, rgb(color)};
-    HPEN pen = CreatePenIndirect(&description);
-    if (!pen) {
-        return;
-    }
-    SelectObject(dc_, pen);
-    if (pen_) {
-        DeleteObject(pen_);
-    }
-    pen_ = pen;
+    replaceSelected(dc_, CreatePenIndirect(&description), pen_);
 }
 
 bool GdiDevice::setBrush(CColor color) {
     LOGBRUSH description{BS_SOLID, rgb(color), 0};
-    HBRUSH brush = CreateBrushIndirect(&description);
-    if (!brush) {
-        return false;
-    }
-    SelectObject(dc_, brush);
-    if (brush_) {
-        DeleteObject(brush_);
-    }
-    brush_ = brush;
-    return true;
+    return replaceSelected(dc_, CreateBrushIndirect(&description), brush_);
 }
 
 void GdiDevice::setFont(const FontChoice& font) {
@@ -124,15 +121,7 @@ void GdiDevice::setFont(const FontChoice& font) {
     description.lfQuality = DEFAULT_QUALITY;
     description.lfPitchAndFamily = font.pitchAndFamily;
     std::strncpy(description.lfFaceName, font.face, LF_FACESIZE - 1);
-    HFONT created = CreateFontIndirectA(&description);
-    if (!created) {
-        return;
-    }
-    SelectObject(dc_, created);
-    if (font_) {
-        DeleteObject(font_);
-    }
-    font_ = created;
+    replaceSelected(dc_, CreateFontIndirectA(&description), font_);
 }
 
 void GdiDevice::setTextColor(CColor color) {
