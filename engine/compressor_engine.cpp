@@ -14,10 +14,17 @@ constexpr double kEnvelopeAtRest = 0.0001;
 constexpr double kEnvelopeFloor = 0.001;
 constexpr double kAverageFloor = 1e-6;
 
+// The sections of the detector, which suspend and resume clear; the meter smoother is apart.
+constexpr CompressorEngine::Section kDetector[] = {
+    CompressorEngine::kSideHighPassL,   CompressorEngine::kSideHighPassR,
+    CompressorEngine::kOpticalEnvelope, CompressorEngine::kFastAverage,
+    CompressorEngine::kSlowAverage,
+};
+
 // Zero when every argument is finite, NaN otherwise (x - x is NaN for an infinity or a NaN), so
 // one comparison covers them all and no sum can overflow.
-double nonFiniteProbe(double a, double b, double c, double d, double e) {
-    return (a - a) + (b - b) + (c - c) + (d - d) + (e - e);
+double nonFiniteProbe(double a, double b, double c) {
+    return (a - a) + (b - b) + (c - c);
 }
 
 } // namespace
@@ -52,8 +59,7 @@ void CompressorEngine::suspend() {
 }
 
 void CompressorEngine::clearDetector() {
-    for (Section s :
-         {kSideHighPassL, kSideHighPassR, kOpticalEnvelope, kFastAverage, kSlowAverage}) {
+    for (Section s : kDetector) {
         sections_[s].design();
         sections_[s].reset();
     }
@@ -61,33 +67,22 @@ void CompressorEngine::clearDetector() {
 }
 
 void CompressorEngine::resume(double sampleRate) {
-    // No host sets a rate of zero or below; the meter then runs as at 44100 Hz rather than
-    // designing from a division by zero.
+    // Each section takes its frequency before setRate, which designs it. No host sets a rate of
+    // zero or below; the meter then runs as at 44100 Hz rather than designing from a division by
+    // zero.
     CFilterSection& meter = sections_[kMeterSmoother];
-    meter.setRate(sampleRate > 0.0 ? sampleRate : 44100.0);
     meter.frequency = kMeterFrequency;
-    meter.design();
+    meter.setRate(sampleRate > 0.0 ? sampleRate : 44100.0);
     meter.rest(1.0);
 
     smoothingOffset_ = 1e-17;
 
     const double rate = (sampleRate >= 20000.0 && sampleRate <= 200000.0) ? sampleRate : 44100.0;
-    for (Section s : {kSideHighPassL, kSideHighPassR, kOpticalEnvelope}) {
+    sections_[kFastAverage].frequency = 5.0;
+    sections_[kSlowAverage].frequency = 2.0;
+    for (Section s : kDetector) {
         sections_[s].setRate(rate);
-        sections_[s].design();
         sections_[s].reset();
-    }
-    struct Average {
-        Section section;
-        double frequency;
-    };
-    for (Average a : {Average{kFastAverage, 5.0}, Average{kSlowAverage, 2.0}}) {
-        CFilterSection& f = sections_[a.section];
-        f.setRate(rate);
-        f.frequency = a.frequency;
-        f.q = 0.5;
-        f.design();
-        f.reset();
     }
 }
 
@@ -221,8 +216,10 @@ void CompressorEngine::compress(const T* in0, const T* in1, T* out0, T* out1, in
         out1[i] = static_cast<T>(output * (inverseDrive * yR));
 
         // A non-finite input sample (or an overflow) would poison the detector for ever: put it
-        // back to its suspended state so that the next sample is processed normally again.
-        if (nonFiniteProbe(power, fast, slow, envelope, m) != 0.0) {
+        // back to its suspended state so that the next sample is processed normally again. These
+        // three values carry every poison: a non-finite power makes the fast average non-finite,
+        // and a non-finite meter gain can only come from a non-finite envelope.
+        if (nonFiniteProbe(fast, slow, envelope) != 0.0) {
             if (!std::isfinite(optical.frequency)) {
                 optical.frequency = 1.0;
             }
