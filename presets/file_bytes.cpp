@@ -18,13 +18,6 @@ fs::path temporaryBeside(const fs::path& path) {
     return temporary;
 }
 
-bool isReadOnly(const fs::path& path) {
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    return !error && fs::exists(status) &&
-           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-}
-
 // A link stays a link: the file it leads to is the one replaced.
 fs::path resolveLink(const fs::path& path) {
     std::error_code error;
@@ -61,18 +54,19 @@ std::optional<std::vector<unsigned char>> readFileBytes(const fs::path& path, st
 
 bool replaceFile(const fs::path& link, std::span<const unsigned char> bytes) {
     const fs::path path = resolveLink(link);
-    if (isReadOnly(path)) {
+    std::error_code error;
+    const fs::file_status previous = fs::status(path, error);
+    const bool replacing = !error && fs::exists(previous);
+    if (replacing && (previous.permissions() & fs::perms::owner_write) == fs::perms::none) {
         return false;
     }
     const fs::path temporary = temporaryBeside(path);
-    std::error_code error;
     if (!writeComplete(temporary, bytes)) {
         fs::remove(temporary, error);
         return false;
     }
     // The new file keeps the access rights the user gave the old one.
-    const fs::file_status previous = fs::status(path, error);
-    if (!error && fs::exists(previous)) {
+    if (replacing) {
         fs::permissions(temporary, previous.permissions(), error);
     }
     fs::rename(temporary, path, error);

@@ -106,11 +106,7 @@ void PresetFileProcedures::saveBank() {
     if (!path) {
         return;
     }
-    std::vector<FileRecord> records;
-    for (int r = 0; r < kBankRecordCount; ++r) {
-        records.push_back(fileRecordOf(effect_->program(r)));
-    }
-    report(writeBankFile(*path, records));
+    report(writeBankFile(*path, bankRecordsOf(*effect_)));
 }
 
 void PresetFileProcedures::savePreset() {

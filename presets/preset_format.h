@@ -38,6 +38,7 @@ constexpr std::size_t kLongestMeaningfulFile = kNamesOnlyBankFileSize + 1;
 struct FileRecord {
     std::string name;
     std::array<float, kNumParams> values{};
+    bool operator==(const FileRecord&) const = default;
 };
 
 struct PresetDecodeResult {

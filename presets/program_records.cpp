@@ -1,7 +1,7 @@
 #include "presets/program_records.h"
 
 #include "presets/factory_programs.h"
-#include "presets/program.h"
+#include "presets/preset_system_effect.h"
 
 static_assert(kBankRecordCount == kNumPrograms);
 
@@ -11,6 +11,14 @@ FileRecord fileRecordOf(const CProgram& program) {
         record.values[i] = program.getParameter(i);
     }
     return record;
+}
+
+std::vector<FileRecord> bankRecordsOf(const CPresetSystemEffect& effect) {
+    std::vector<FileRecord> records;
+    for (int r = 0; r < kBankRecordCount; ++r) {
+        records.push_back(fileRecordOf(effect.program(r)));
+    }
+    return records;
 }
 
 std::vector<FileRecord> factoryBankRecords() {

@@ -2,6 +2,7 @@
 #include "presets/preset_bar_view.h"
 #include "presets/preset_file_procedures.h"
 #include "presets/preset_files.h"
+#include "presets/program_records.h"
 #include "temporary_directory.h"
 #include "tests/plugin/effect_fixture.h"
 
@@ -50,28 +51,11 @@ public:
     std::vector<std::string> calls;
 };
 
-struct ProgramState {
-    std::string name;
-    std::array<float, kNumParams> values;
-    bool operator==(const ProgramState&) const = default;
-};
-
 class PresetFileProceduresTest : public EffectTest {
 protected:
     PresetFileProceduresTest() : procedures(&effect(), dialogs, view) {}
 
-    std::vector<ProgramState> store() {
-        std::vector<ProgramState> states;
-        for (int r = 0; r < kNumPrograms; ++r) {
-            const CProgram& program = effect().program(r);
-            ProgramState state{program.name(), {}};
-            for (int i = 0; i < kNumParams; ++i) {
-                state.values[i] = program.getParameter(i);
-            }
-            states.push_back(state);
-        }
-        return states;
-    }
+    std::vector<FileRecord> store() { return bankRecordsOf(effect()); }
 
     fs::path file(const std::string& name, const Bytes& bytes) {
         const fs::path path = directory / name;
@@ -82,7 +66,7 @@ protected:
     void choose(const fs::path& path) { dialogs.answer = path; }
 
     // The host calls that selecting a program makes: four per parameter, then a display update.
-    std::vector<HostCall> selectionCalls(const ProgramState& program) {
+    std::vector<HostCall> selectionCalls(const FileRecord& program) {
         std::vector<HostCall> calls;
         for (int i = 0; i < kNumParams; ++i) {
             calls.push_back({audioMasterBeginEdit, i, 0, 0.0f, ""});
@@ -115,7 +99,7 @@ TEST_F(PresetFileProceduresTest, LoadingASavedBankRestoresEveryRecordAndRunsReco
     set(kOutput, 0.75f);
     choose(directory / "state.tvb");
     procedures.saveBank();
-    const std::vector<ProgramState> saved = store();
+    const std::vector<FileRecord> saved = store();
 
     effect().selectProgram(9);
     set(kTime, 0.9f);
@@ -137,9 +121,9 @@ TEST_F(PresetFileProceduresTest, LoadingASavedBankRestoresEveryRecordAndRunsReco
 
 TEST_F(PresetFileProceduresTest, LoadingAPresetReplacesTheCurrentRecordOnly) {
     effect().selectProgram(7);
-    std::vector<ProgramState> expected = store();
+    std::vector<FileRecord> expected = store();
     const PresetDecodeResult glue = readPresetFile(kFixtures / "glue.tvp");
-    expected[7] = expected[0] = {glue.record.name, glue.record.values};
+    expected[7] = expected[0] = glue.record;
     host.calls.clear();
 
     choose(kFixtures / "glue.tvp");
@@ -156,7 +140,7 @@ TEST_F(PresetFileProceduresTest, ASavedPresetLoadsBackUnderEitherIdentifierOrder
     effect().selectProgram(12);
     choose(directory / "hats.tvp");
     procedures.savePreset();
-    const std::vector<ProgramState> saved = store();
+    const std::vector<FileRecord> saved = store();
     auto bytes = *readFileBytes(directory / "hats.tvp", 100);
     ASSERT_EQ(bytes.size(), 77u);
     std::memcpy(bytes.data(), "TVAM", 4);
@@ -196,7 +180,7 @@ TEST_F(PresetFileProceduresTest, RefusedFilesChangeNothingAndSayWhy) {
          "Error #01: Invalid preset file!"},
     };
     effect().selectProgram(3);
-    const std::vector<ProgramState> before = store();
+    const std::vector<FileRecord> before = store();
     host.calls.clear();
     for (const Case& c : cases) {
         dialogs.messages.clear();
@@ -228,7 +212,7 @@ TEST_F(PresetFileProceduresTest, StoredValuesAreClampedIntoRange) {
 
 TEST_F(PresetFileProceduresTest, NamesOnlyFilesRenameWithoutTouchingValues) {
     effect().selectProgram(4);
-    std::vector<ProgramState> expected = store();
+    std::vector<FileRecord> expected = store();
     Bytes preset(149, 0);
     std::memcpy(preset.data(), "MAVT\x21Only a name", 16);
     choose(file("names.tvp", preset));
@@ -295,7 +279,7 @@ TEST_F(PresetFileProceduresTest, ReadOnlyFilesLoadAndMissingOnesStopSilently) {
     procedures.loadPreset();
     EXPECT_STREQ(effect().program(0).name(), "Glue Things Together");
 
-    const std::vector<ProgramState> before = store();
+    const std::vector<FileRecord> before = store();
     choose(directory / "absent.tvb");
     procedures.loadBank();
     EXPECT_EQ(store(), before);
