@@ -1,6 +1,5 @@
 #include "presets/memory_slots.h"
 
-#include "presets/little_endian_float.h"
 #include "presets/preset_system_effect.h"
 #include "presets/settings_store.h"
 
@@ -38,8 +37,7 @@ void storeMemory(CPresetSystemEffect& effect, SettingsStore& store, MemorySlot s
         return;
     }
     for (int i = 0; i < kNumParams; ++i) {
-        key->write(memoryValueName(i), SettingsValueKind::Binary,
-                   littleEndianBytes(effect.getParameter(i)));
+        key->writeFloat(memoryValueName(i), effect.getParameter(i));
     }
     const char* name = effect.program(effect.getCurrentProgramIndex()).name();
     key->write(kNameValue, SettingsValueKind::Text,
@@ -52,9 +50,7 @@ void recallMemory(CPresetSystemEffect& effect, SettingsStore& store, MemorySlot 
         return;
     }
     for (int i = 0; i < kNumParams; ++i) {
-        const auto bytes = key->read(memoryValueName(i));
-        const auto value = bytes ? littleEndianFloat(*bytes) : std::nullopt;
-        if (value) {
+        if (const auto value = key->readFloat(memoryValueName(i))) {
             // The host is told the value the effect keeps, not one outside [0, 1].
             effect.setParameterAutomated(i, clampUnit(*value));
         }

@@ -1,6 +1,5 @@
 #include "presets/meter_preferences.h"
 
-#include "presets/little_endian_float.h"
 #include "presets/settings_store.h"
 
 namespace {
@@ -49,13 +48,12 @@ void MeterPreferences::setPPMhold(double value) {
 
 float MeterPreferences::readPreference(std::string_view name, float fallback) {
     const auto key = store_.openForReading(kPreferencesKey);
-    const auto bytes = key ? key->read(name) : std::nullopt;
-    return (bytes ? littleEndianFloat(*bytes) : std::nullopt).value_or(fallback);
+    return (key ? key->readFloat(name) : std::nullopt).value_or(fallback);
 }
 
 void MeterPreferences::writePreference(std::string_view name, float value) {
     if (const auto key = store_.openForWriting(kPreferencesKey)) {
-        key->write(name, SettingsValueKind::Binary, littleEndianBytes(value));
+        key->writeFloat(name, value);
     }
 }
 

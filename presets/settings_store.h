@@ -2,6 +2,8 @@
 // on the machine. Windows keeps it in the registry; Linux in per-user files.
 #pragma once
 
+#include "presets/little_endian_float.h"
+
 #include <memory>
 #include <optional>
 #include <span>
@@ -20,6 +22,16 @@ public:
     virtual bool write(std::string_view name, SettingsValueKind kind,
                        std::span<const unsigned char> bytes) = 0;
     virtual std::optional<std::vector<unsigned char>> read(std::string_view name) = 0;
+
+    // A float is kept as a binary value of four little-endian bytes.
+    bool writeFloat(std::string_view name, float value) {
+        return write(name, SettingsValueKind::Binary, littleEndianBytes(value));
+    }
+    // Nothing when the value is missing or is not four bytes long.
+    std::optional<float> readFloat(std::string_view name) {
+        const auto bytes = read(name);
+        return bytes ? littleEndianFloat(*bytes) : std::nullopt;
+    }
 };
 
 class SettingsStore {
