@@ -25,16 +25,20 @@ std::optional<std::vector<SettingsEntry>> loadEntries(const fs::path& file) {
     return parseSettingsFile({reinterpret_cast<const char*>(bytes->data()), bytes->size()});
 }
 
-std::vector<SettingsEntry>::const_iterator findEntry(const std::vector<SettingsEntry>& entries,
-                                                     std::string_view name) {
+template <typename Entries> auto findEntry(Entries& entries, std::string_view name) {
     return std::find_if(entries.begin(), entries.end(),
                         [name](const SettingsEntry& entry) { return entry.name == name; });
 }
 
 // What a reader gets back: text with its terminating zero, binary as stored.
-std::vector<unsigned char> valueOf(const SettingsEntry& entry) {
-    std::vector<unsigned char> bytes = entry.bytes;
-    if (entry.kind == SettingsValueKind::Text) {
+std::optional<std::vector<unsigned char>> valueOf(const std::vector<SettingsEntry>& entries,
+                                                  std::string_view name) {
+    const auto entry = findEntry(entries, name);
+    if (entry == entries.end()) {
+        return std::nullopt;
+    }
+    std::vector<unsigned char> bytes = entry->bytes;
+    if (entry->kind == SettingsValueKind::Text) {
         bytes.push_back(0);
     }
     return bytes;
@@ -85,7 +89,7 @@ public:
         if (existing == entries.end()) {
             entries.push_back(std::move(entry));
         } else {
-            entries[static_cast<std::size_t>(existing - entries.begin())] = std::move(entry);
+            *existing = std::move(entry);
         }
         const std::string text = formatSettingsFile(entries);
         return replaceFile(file_,
@@ -94,14 +98,7 @@ public:
 
     std::optional<std::vector<unsigned char>> read(std::string_view name) override {
         const auto entries = loadEntries(file_);
-        if (!entries) {
-            return std::nullopt;
-        }
-        const auto entry = findEntry(*entries, name);
-        if (entry == entries->end()) {
-            return std::nullopt;
-        }
-        return valueOf(*entry);
+        return entries ? valueOf(*entries, name) : std::nullopt;
     }
 
 private:
@@ -118,11 +115,7 @@ public:
     }
 
     std::optional<std::vector<unsigned char>> read(std::string_view name) override {
-        const auto entry = findEntry(entries_, name);
-        if (entry == entries_.end()) {
-            return std::nullopt;
-        }
-        return valueOf(*entry);
+        return valueOf(entries_, name);
     }
 
 private:
