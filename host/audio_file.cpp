@@ -1,5 +1,7 @@
 #include "host/audio_file.h"
 
+#include "presets/file_bytes.h"
+
 #include <sndfile.h>
 
 #include <cstdio>
@@ -100,7 +102,7 @@ std::optional<int> outputFormatFor(const std::string& path, int inputFormat, int
 
 bool writeAudioFile(const std::string& path, const AudioBuffer& audio, int format,
                     std::string& error) {
-    const std::string temporary = path + ".partial";
+    const std::string temporary = temporaryBeside(path).string();
     SF_INFO info{};
     info.samplerate = static_cast<int>(audio.sampleRate);
     info.channels = audio.channelCount();

@@ -7,16 +7,14 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// A name in the target's directory that no other writer picks, so that concurrent saves of the
-// same file each complete their own copy before renaming it.
 fs::path temporaryBeside(const fs::path& path) {
     static thread_local std::mt19937_64 generator{std::random_device{}()};
     fs::path temporary = path;
     temporary += ".tmp" + std::to_string(generator());
     return temporary;
 }
+
+namespace {
 
 // A link stays a link: the file it leads to is the one replaced.
 fs::path resolveLink(const fs::path& path) {

@@ -12,6 +12,10 @@
 std::optional<std::vector<unsigned char>> readFileBytes(const std::filesystem::path& path,
                                                         std::size_t limit);
 
+// A name in path's directory that no other writer picks, so that concurrent saves of the same
+// file each complete their own copy before renaming it over the target.
+std::filesystem::path temporaryBeside(const std::filesystem::path& path);
+
 // Writes bytes to a new file beside path and renames it over path once it is complete, so that a
 // failed write (no permission, disk full) leaves any previous file untouched and readers never
 // see half a file. A read-only target is not replaced; a link keeps leading to the file, which

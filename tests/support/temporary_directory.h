@@ -10,7 +10,7 @@ public:
     TemporaryDirectory() {
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() /
-                ("amberlow-presets-" + std::to_string(random()) + std::to_string(random()));
+                ("amberlow-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(path_);
     }
     ~TemporaryDirectory() {
